@@ -1,0 +1,226 @@
+#include "app/Unit1.h"
+
+#include "toolkit/Application.h"
+
+namespace {
+// The font every part of the window starts with.
+TFont DesignFont() { return TFont{}; }
+}  // namespace
+
+TForm1::TForm1(TComponent* owner) : TForm(owner) {
+  SetName("Form1");
+  SetCaption("Scrivlet");
+  SetBounds(241, 191, 600, 400);
+  SetColor(clBtnFace);
+  SetFont(DesignFont());
+  BuildLayout();
+  BuildMenus();
+  ScaleToScreen();
+  DoCreate();
+}
+
+void TForm1::BuildLayout() {
+  PanelLeft = Create<TPanel>(this, this);
+  PanelLeft->SetName("PanelLeft");
+  PanelLeft->SetBounds(0, 2, 240, 364);
+  PanelLeft->SetAlign(TAlign::alLeft);
+
+  SplitterV = Create<TSplitter>(this, this);
+  SplitterV->SetName("SplitterV");
+  SplitterV->SetBounds(240, 2, 2, 364);
+  SplitterV->SetAlign(TAlign::alLeft);
+  SplitterV->SetMinSize(30);
+
+  PanelRight = Create<TPanel>(this, this);
+  PanelRight->SetName("PanelRight");
+  PanelRight->SetAlign(TAlign::alClient);
+
+  BrowseDrives = Create<TPanel>(this, PanelLeft);
+  BrowseDrives->SetName("BrowseDrives");
+  BrowseDrives->SetBounds(0, 0, 240, 21);
+  BrowseDrives->SetColor(clWindow);
+  BrowseDrives->SetAlign(TAlign::alTop);
+
+  BrowseFiles = Create<TPanel>(this, PanelLeft);
+  BrowseFiles->SetName("BrowseFiles");
+  BrowseFiles->SetBounds(0, 23, 240, 341);
+  BrowseFiles->SetColor(clWindow);
+  BrowseFiles->SetTabStop(true);
+  BrowseFiles->SetAlign(TAlign::alClient);
+
+  PanelDiv = Create<TPanel>(this, PanelLeft);
+  PanelDiv->SetName("PanelDiv");
+  PanelDiv->SetBounds(0, 21, 240, 2);
+  PanelDiv->SetAlign(TAlign::alTop);
+  BrowseFiles->SetTabOrder(1);
+
+  FontText = Create<TFontDialog>(this);
+  FontText->SetName("FontText");
+  FontText->SetFont(DesignFont());
+
+  PanelTop = nullptr;  // made after the menus' first components, as declared
+  PopupMenu = Create<TPopupMenu>(this);
+  PopupMenu->SetName("PopupMenu");
+}
+
+TMenuItem* TForm1::AddItem(TPopupMenu* menu, const char* name, const char* caption, TNotifyEvent onClick,
+                           TShortCut shortcut) {
+  TMenuItem* item = Create<TMenuItem>(this);
+  item->SetName(name);
+  item->SetCaption(caption);
+  item->SetShortCut(shortcut);
+  item->OnClick = std::move(onClick);
+  menu->Items().Add(item);
+  return item;
+}
+
+void TForm1::BuildMenus() {
+  using namespace std::placeholders;
+  auto handler = [this](void (TForm1::*fn)(TComponent*)) { return TNotifyEvent(std::bind(fn, this, _1)); };
+
+  // Reader menu.
+  FontMenu = Create<TMenuItem>(this);
+  CopyMenu = Create<TMenuItem>(this);
+  BrowseMenu = Create<TMenuItem>(this);
+  N1 = Create<TMenuItem>(this);
+  N2 = Create<TMenuItem>(this);
+  WrapMenu = Create<TMenuItem>(this);
+  auto setup = [](TMenuItem* item, const char* name, const char* caption, TNotifyEvent onClick) {
+    item->SetName(name);
+    item->SetCaption(caption);
+    item->OnClick = std::move(onClick);
+  };
+  setup(CopyMenu, "CopyMenu", "Copy To Clipboard", handler(&TForm1::CopyMenuClick));
+  CopyMenu->SetEnabled(false);
+  setup(N1, "N1", "-", nullptr);
+  setup(BrowseMenu, "BrowseMenu", "View Browser", handler(&TForm1::BrowseMenuClick));
+  BrowseMenu->SetChecked(true);
+  setup(WrapMenu, "WrapMenu", "Word Wrap", handler(&TForm1::WrapMenuClick));
+  WrapMenu->SetChecked(true);
+  setup(N2, "N2", "-", nullptr);
+  setup(FontMenu, "FontMenu", "Reader Font  ...", handler(&TForm1::FontMenuClick));
+
+  // The 2-pixel strip across the top, and the browser menu.
+  PanelTop = Create<TPanel>(this, this);
+  PanelTop->SetName("PanelTop");
+  PanelTop->SetBounds(0, 0, 592, 2);
+  PanelTop->SetAlign(TAlign::alTop);
+  FileMenu = Create<TPopupMenu>(this);
+  FileMenu->SetName("FileMenu");
+
+  ReadText = Create<TReader>(this, PanelRight);
+  ReadText->SetName("ReadText");
+  ReadText->SetReadOnly(true);
+  ReadText->SetColor(clWindow);
+  ReadText->SetAlign(TAlign::alClient);
+  ReadText->SetTabOrder(0);
+  ReadText->SetPopupMenu(PopupMenu);
+  ReadText->OnChange = handler(&TForm1::ReadTextChange);
+  ReadText->OnMouseDown = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
+    ReadTextMouseDown(s, b, sh, x, y);
+  };
+
+  FocusMenu = Create<TMenuItem>(this);
+  setup(FocusMenu, "FocusMenu", "Browser Focus", handler(&TForm1::FocusMenuClick));
+  FocusMenu->SetChecked(true);
+  FontBrowse = Create<TFontDialog>(this);
+  FontBrowse->SetName("FontBrowse");
+  FontBrowse->SetFont(DesignFont());
+  FontMenuB = Create<TMenuItem>(this);
+  setup(FontMenuB, "FontMenuB", "Browser Font ...", nullptr);
+  FolderMenu = Create<TMenuItem>(this);
+  setup(FolderMenu, "FolderMenu", "Show Folders", nullptr);
+  N3 = Create<TMenuItem>(this);
+  setup(N3, "N3", "-", nullptr);
+  DefaultSettings1 = Create<TMenuItem>(this);
+  setup(DefaultSettings1, "DefaultSettings1", "Default Settings", nullptr);
+  N5 = Create<TMenuItem>(this);
+  setup(N5, "N5", "-", nullptr);
+  About1 = Create<TMenuItem>(this);
+  setup(About1, "About1", "About Scrivlet ...", nullptr);
+
+  for (TMenuItem* item : {CopyMenu, N1, BrowseMenu, FontMenuB, N2, WrapMenu, FontMenu}) PopupMenu->Items().Add(item);
+  for (TMenuItem* item : {FolderMenu, FocusMenu, N3, DefaultSettings1, N5, About1}) FileMenu->Items().Add(item);
+  BrowseFiles->SetPopupMenu(FileMenu);
+
+  // The window menu: invisible items that only carry the window-wide shortcuts.
+  FormMenu = Create<TPopupMenu>(this);
+  FormMenu->SetName("FormMenu");
+  FMselect = AddItem(FormMenu, "FMselect", "Select All", handler(&TForm1::SelectAllMenuClick), 16449);
+  FMCopy = AddItem(FormMenu, "FMCopy", "Copy To Clipboard", handler(&TForm1::CopyMenuClick), 16451);
+  FMViewBrowser = AddItem(FormMenu, "FMViewBrowser", "View Browser", handler(&TForm1::BrowseMenuClick), 16450);
+  FMBFont = AddItem(FormMenu, "FMBFont", "Browser Font", nullptr, 49218);
+  FMWordWrap = AddItem(FormMenu, "FMWordWrap", "Word Wrap", handler(&TForm1::WrapMenuClick), 16471);
+  FMRFont = AddItem(FormMenu, "FMRFont", "Reader Font", handler(&TForm1::FontMenuClick), 49234);
+  FMShowFolders = AddItem(FormMenu, "FMShowFolders", "Show Folders", nullptr, 49222);
+  FMBFocus = AddItem(FormMenu, "FMBFocus", "Browser Focus", handler(&TForm1::FocusMenuClick), 16454);
+  FMDefault = AddItem(FormMenu, "FMDefault", "Default Settings", nullptr, 49220);
+  for (int i = 0; i < FormMenu->Items().Count(); ++i) FormMenu->Items().Items(i)->SetVisible(false);
+  SetPopupMenu(FormMenu);
+}
+
+// ---- reader events -------------------------------------------------------------
+
+void TForm1::UpdateCopyEnabled() { CopyMenu->SetEnabled(ReadText->SelLength() > 0); }
+
+void TForm1::ReadTextChange(TComponent*) { UpdateCopyEnabled(); }
+
+void TForm1::ReadTextMouseDown(TComponent*, TMouseButton, TShiftState, int, int) { UpdateCopyEnabled(); }
+
+// ---- commands --------------------------------------------------------------------
+
+void TForm1::CopyMenuClick(TComponent*) { ReadText->CopyToClipboard(); }
+
+void TForm1::SelectAllMenuClick(TComponent*) {
+  ReadText->SetFocus();
+  ReadText->SelectAll();
+  UpdateCopyEnabled();
+}
+
+void TForm1::BrowseMenuClick(TComponent*) {
+  if (BrowseMenu->Checked()) {
+    SplitterV->SetAlign(TAlign::alNone);
+    SplitterV->Hide();
+    PanelLeft->Hide();
+    BrowseMenu->SetChecked(false);
+    ReadText->SetFocus();
+  } else {
+    PanelLeft->SetAlign(TAlign::alLeft);
+    PanelLeft->Show();
+    // The splitter takes its place right of the pane.
+    SplitterV->SetLeft(PanelLeft->Left() + PanelLeft->Width());
+    SplitterV->Show();
+    SplitterV->SetAlign(TAlign::alLeft);
+    BrowseMenu->SetChecked(true);
+    FocusMenu->SetChecked(true);
+    BrowseFiles->SetFocus();
+  }
+}
+
+void TForm1::WrapMenuClick(TComponent*) {
+  const bool wrap = !WrapMenu->Checked();
+  ReadText->SetWordWrap(wrap);
+  ReadText->SetScrollBars(wrap ? TScrollStyle::ssVertical : TScrollStyle::ssBoth);
+  WrapMenu->SetChecked(wrap);
+  ReadText->Repaint();
+}
+
+void TForm1::FontMenuClick(TComponent*) {
+  if (FontText->Execute(Handle())) ReadText->SetFont(FontText->Font());
+  ReadText->SetFocus();
+}
+
+void TForm1::FocusMenuClick(TComponent*) {
+  if (FocusMenu->Checked()) {
+    ReadText->Collapse();
+    SetActiveControl(ReadText);
+    FocusMenu->SetChecked(false);
+  } else if (!PanelLeft->Visible()) {
+    // The list cannot take the focus while the browser is hidden: remember the
+    // choice; showing the browser again gives the list the focus.
+    FocusMenu->SetChecked(true);
+  } else {
+    SetActiveControl(BrowseFiles);
+    FocusMenu->SetChecked(true);
+  }
+}

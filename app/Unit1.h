@@ -1,0 +1,67 @@
+#pragma once
+// Scrivlet's main window: the browser pane on the left, the reader on the right,
+// three context menus and the window-wide shortcuts.
+#include "app/Reader.h"
+#include "toolkit/FontDialog.h"
+#include "toolkit/Form.h"
+#include "toolkit/Menu.h"
+#include "toolkit/Panel.h"
+#include "toolkit/Splitter.h"
+
+class TForm1 : public TForm {
+ public:
+  explicit TForm1(TComponent* owner);
+
+  // Components, in the order the window declares them.
+  TPanel* PanelLeft;
+  TSplitter* SplitterV;
+  TPanel* PanelRight;
+  TPanel* BrowseDrives;  // the folder tree combo takes this place
+  TPanel* BrowseFiles;   // the file list takes this place
+  TPanel* PanelDiv;
+  TFontDialog* FontText;
+  TPopupMenu* PopupMenu;
+  TMenuItem* FontMenu;
+  TMenuItem* CopyMenu;
+  TMenuItem* BrowseMenu;
+  TMenuItem* N1;
+  TMenuItem* N2;
+  TMenuItem* WrapMenu;
+  TPanel* PanelTop;
+  TPopupMenu* FileMenu;
+  TReader* ReadText;
+  TMenuItem* FocusMenu;
+  TFontDialog* FontBrowse;
+  TMenuItem* FontMenuB;
+  TMenuItem* FolderMenu;
+  TMenuItem* N3;
+  TMenuItem* DefaultSettings1;
+  TMenuItem* N5;
+  TMenuItem* About1;
+  TPopupMenu* FormMenu;
+  TMenuItem* FMselect;
+  TMenuItem* FMCopy;
+  TMenuItem* FMViewBrowser;
+  TMenuItem* FMBFont;
+  TMenuItem* FMWordWrap;
+  TMenuItem* FMRFont;
+  TMenuItem* FMShowFolders;
+  TMenuItem* FMBFocus;
+  TMenuItem* FMDefault;
+
+  void ReadTextChange(TComponent* sender);
+  void ReadTextMouseDown(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void CopyMenuClick(TComponent* sender);
+  void SelectAllMenuClick(TComponent* sender);
+  void BrowseMenuClick(TComponent* sender);
+  void WrapMenuClick(TComponent* sender);
+  void FontMenuClick(TComponent* sender);
+  void FocusMenuClick(TComponent* sender);
+
+ private:
+  void BuildLayout();
+  void BuildMenus();
+  TMenuItem* AddItem(TPopupMenu* menu, const char* name, const char* caption, TNotifyEvent onClick,
+                     TShortCut shortcut = 0);
+  void UpdateCopyEnabled();
+};

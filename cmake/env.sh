@@ -1,0 +1,102 @@
+# Shared by ./run, ./test and bench/run: installs what the build needs, and
+# gives Wine a prefix, a sandboxed HOME and a private X display inside the build tree.
+# Sourced, not run.
+
+SCRIVLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+SCRIVLET_BUILD=${SCRIVLET_BUILD:-$SCRIVLET_ROOT/build}
+
+scrivlet_say() { printf '%s\n' "$*" >&2; }
+
+# Installs the Debian packages that are missing; silent when all are there.
+scrivlet_install_deps() {
+  local need=()
+  command -v cmake >/dev/null || need+=(cmake)
+  command -v g++ >/dev/null || need+=(g++)
+  command -v make >/dev/null || need+=(make)
+  command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64-posix)
+  command -v x86_64-w64-mingw32-windres >/dev/null || need+=(binutils-mingw-w64-x86-64)
+  command -v wine >/dev/null || need+=(wine)
+  [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
+  command -v Xvfb >/dev/null || need+=(xvfb)
+  command -v xdotool >/dev/null || need+=(xdotool)
+  command -v import >/dev/null || need+=(imagemagick)
+  [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+  [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+  if [ ${#need[@]} -gt 0 ]; then
+    scrivlet_say "Installing: ${need[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq >/dev/null
+    apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  fi
+}
+
+# Configures and builds the Windows program and its tests with MinGW-w64.
+scrivlet_build_win() {
+  local extra=("$@")
+  cmake -S "$SCRIVLET_ROOT" -B "$SCRIVLET_BUILD/win" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake" "${extra[@]}" >/dev/null
+  cmake --build "$SCRIVLET_BUILD/win" -j"$(nproc)" -- --no-print-directory >/dev/null
+}
+
+# Wine's prefix and HOME live in the build tree, so nothing outside it is touched
+# (desktop, documents and the recycle bin included).
+scrivlet_wine_env() {
+  export WINEPREFIX="$SCRIVLET_BUILD/wineprefix"
+  export HOME="$SCRIVLET_BUILD/home"
+  export WINEDEBUG=-all
+  export WINEARCH=win64
+  # No Mono or Gecko installer dialogs while the prefix is made.
+  export WINEDLLOVERRIDES="mscoree=;mshtml="
+  mkdir -p "$HOME"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wine cmd /c exit >/dev/null 2>&1 || true
+    wineserver -w 2>/dev/null || true
+    # Without a window manager Wine draws the window frames itself, as Windows would.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    wineserver -w 2>/dev/null || true
+    # The user's shell folders are links into $HOME; make them real folders.
+    local d
+    for d in "$WINEPREFIX"/drive_c/users/*/*; do
+      if [ -L "$d" ]; then rm -f "$d"; mkdir -p "$d"; fi
+    done
+  fi
+}
+
+SCRIVLET_XVFB_PID=
+# Starts a private X server on a free display unless one is given.
+scrivlet_start_display() {
+  local n=${1:-}
+  if [ -z "$n" ]; then
+    n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  fi
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  SCRIVLET_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    sleep 0.05
+  done
+  scrivlet_say "Xvfb did not start on :$n"
+  return 1
+}
+
+scrivlet_stop_display() {
+  if [ -n "$SCRIVLET_XVFB_PID" ]; then
+    kill "$SCRIVLET_XVFB_PID" 2>/dev/null || true
+    wait "$SCRIVLET_XVFB_PID" 2>/dev/null || true
+    SCRIVLET_XVFB_PID=
+  fi
+}
+
+# A persistent wineserver, warmed up outside CTest: CTest otherwise hangs on
+# the first Wine process or waits for Wine's services on every test.
+scrivlet_start_wineserver() {
+  wineserver -p 2>/dev/null || true
+  wine cmd /c exit >/dev/null 2>&1 || true
+}
+
+scrivlet_stop_wineserver() {
+  wineserver -k 2>/dev/null || true
+}

@@ -1,0 +1,144 @@
+#include "filebrowser/FileListSort.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "toolkit/NumberFormat.h"
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  return text;
+}
+
+std::int64_t ReadInteger(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  std::int64_t value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return 0;
+  return value;
+}
+
+// The text before the first "K" without its last character (the blank of " KB").
+std::int64_t ReadKilobytes(std::string_view text) {
+  const std::size_t k = text.find('K');
+  if (k == std::string_view::npos || k == 0) return 0;
+  return ReadInteger(text.substr(0, k - 1));
+}
+
+std::string FoldAsciiUpper(std::string_view text) {
+  std::string folded(text);
+  for (char& c : folded) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return folded;
+}
+
+// Character codes in order; for UTF-8 the byte order is the code point order.
+int CompareCodes(const std::string& a, const std::string& b) {
+  const int r = a.compare(b);
+  return (r > 0) - (r < 0);
+}
+
+template <class T>
+int Sign3(T a, T b) {
+  if (a < b) return -1;
+  if (b < a) return 1;
+  return 0;
+}
+
+}  // namespace
+
+TSortEntry MakeSortEntry(const TSortTexts& texts, char decimalSeparator) {
+  TSortEntry e;
+  e.Caption = texts.Caption;
+  e.UpperName = texts.UpperName;
+  e.IsDir = texts.Kind == "dir";
+  if (texts.SizeText != " ") {
+    e.SizeKB = ReadKilobytes(texts.SizeText);
+    e.SizeByte = ReadInteger(texts.SizeText);
+  }
+  double date = 0;
+  // Not-a-number would compare neither less nor greater than anything and break the order.
+  if (ParseFloat(texts.DateKey, decimalSeparator, date) && !std::isnan(date)) e.DateKey = date;
+  e.TypeKey = FoldAsciiUpper(texts.TypeText);
+  e.AttrKey = FoldAsciiUpper(texts.AttrText);
+  return e;
+}
+
+int CompareEntries(const TSortEntry& a, const TSortEntry& b, const TSortState& state,
+                   TFileSize unit, std::string_view parentCaption, bool sameEntry) {
+  const bool parentTakesPart = a.Caption == parentCaption || b.Caption == parentCaption;
+  int result = 0;
+  if (a.IsDir && !b.IsDir) {
+    result = -1;
+  } else if (b.IsDir && !a.IsDir) {
+    result = 1;
+  } else {
+    switch (state.Column) {
+      case kColName:
+        result = CompareCodes(a.UpperName, b.UpperName);
+        break;
+      case kColSize:
+        result = unit == fsKB ? Sign3(a.SizeKB, b.SizeKB) : Sign3(a.SizeByte, b.SizeByte);
+        break;
+      case kColType:
+        result = CompareCodes(a.TypeKey, b.TypeKey);
+        break;
+      case kColModified:
+        result = sameEntry ? 0 : Sign3(a.DateKey, b.DateKey);
+        break;
+      case kColAttr:
+        result = CompareCodes(a.AttrKey, b.AttrKey);
+        break;
+      default:
+        break;
+    }
+  }
+  if (state.Descending && !parentTakesPart) result = -result;
+  return result;
+}
+
+std::vector<std::size_t> SortedOrder(const std::vector<TSortEntry>& entries,
+                                     const TSortState& state, TFileSize unit,
+                                     std::string_view parentCaption) {
+  std::vector<std::size_t> order;
+  std::vector<std::size_t> parents;
+  order.reserve(entries.size());
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    (entries[k].Caption == parentCaption ? parents : order).push_back(k);
+  }
+  const auto goesFirst = [&](std::size_t i, std::size_t j) {
+    return CompareEntries(entries[i], entries[j], state, unit, parentCaption, i == j) < 0;
+  };
+  // Without the parent entry the comparison is a strict weak order (or its reverse).
+  std::stable_sort(order.begin(), order.end(), goesFirst);
+  for (std::size_t p : parents) {
+    const auto at = std::find_if(order.begin(), order.end(), [&](std::size_t k) {
+      return CompareEntries(entries[p], entries[k], state, unit, parentCaption, false) <= 0;
+    });
+    order.insert(at, p);
+  }
+  return order;
+}
+
+bool ApplyColumnClick(TSortState& state, int column) {
+  if (!state.Sortable) return false;
+  if (column == state.Column) {
+    state.Descending = !state.Descending;
+  } else {
+    state.Column = column;
+    state.Descending = true;
+  }
+  return true;
+}
+
+void ResetAfterListing(TSortState& state) {
+  state.Column = kColName;
+  state.Descending = false;
+}

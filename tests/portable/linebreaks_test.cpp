@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "app/LineBreaks.h"
+
+namespace {
+const TLeadByteTable kSingleByte{};
+
+std::string Normalized(std::string text, const TLeadByteTable& lead = kSingleByte) {
+  NormalizeLineBreaks(text, lead);
+  return text;
+}
+}  // namespace
+
+TEST(LineBreaks, EveryKindOfLineEndBecomesCrLf) {
+  EXPECT_EQ(Normalized("a\rb"), "a\r\nb");
+  EXPECT_EQ(Normalized("a\nb"), "a\r\nb");
+  EXPECT_EQ(Normalized("a\r\nb"), "a\r\nb");
+  EXPECT_EQ(Normalized("end\r"), "end\r\n");
+  EXPECT_EQ(Normalized("\n"), "\r\n");
+}
+
+TEST(LineBreaks, MixedSequencesGiveOneEmptyLine) {
+  EXPECT_EQ(Normalized("one\r\r\ntwo"), "one\r\n\r\ntwo");
+  EXPECT_EQ(Normalized("one\n\rtwo"), "one\r\n\r\ntwo");
+  EXPECT_EQ(Normalized("x\n\n\ny"), "x\r\n\r\n\r\ny");
+}
+
+TEST(LineBreaks, UnchangedBufferIsLeftAlone) {
+  std::string text = "already\r\nfine\r\n";
+  const char* before = text.data();
+  EXPECT_FALSE(NormalizeLineBreaks(text, kSingleByte));
+  EXPECT_EQ(text.data(), before);
+  std::string empty;
+  EXPECT_FALSE(NormalizeLineBreaks(empty, kSingleByte));
+  EXPECT_EQ(CountLoneBreaks("a\rb\nc\r\nd", kSingleByte), 2u);
+}
+
+TEST(LineBreaks, ZeroBytesAreKept) {
+  // The cut at the first zero byte is the view's business, not the normaliser's.
+  const std::string text("a\0b\nc", 5);
+  EXPECT_EQ(Normalized(text), std::string("a\0b\r\nc", 6));
+}
+
+TEST(LineBreaks, TrailByteOfADoubleByteCharacterIsNeverABreak) {
+  TLeadByteTable lead{};
+  lead[0x81] = true;
+  // 0x81 0x0A is one character; the LF after it is a real line end.
+  EXPECT_EQ(Normalized(std::string("\x81\n\n", 3), lead), std::string("\x81\n\r\n", 4));
+  EXPECT_EQ(CountLoneBreaks(std::string("\x81\r", 2), lead), 0u);
+  // A lead byte at the very end has no trail byte.
+  EXPECT_EQ(Normalized(std::string("\n\x81", 2), lead), std::string("\r\n\x81", 3));
+}

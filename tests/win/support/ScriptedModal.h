@@ -1,0 +1,53 @@
+#pragma once
+// The modal seam for tests: answers from a script and records what was asked.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/ModalSeam.h"
+
+struct TModalRequest {
+  std::string Kind;  // "message", "font", "popup", "form", "fileop", "browse", "shellexecute", "shellexecuteex", "connect", "disconnect"
+  std::string Text;
+  std::string Caption;
+  UINT Flags = 0;
+  std::vector<std::string> Items;  // popup: captions of the shown items, with state marks
+};
+
+class TScriptedModal : public TModalSeam {
+ public:
+  std::vector<TModalRequest> Requests;
+
+  // Answers in order; an empty queue gives the default answer of each kind.
+  std::deque<int> MessageAnswers;
+  std::function<bool(CHOOSEFONTW&)> FontAnswer;  // default: cancel
+  std::function<UINT(HMENU)> PopupAnswer;        // default: dismissed
+  std::function<int(TForm&)> FormAnswer;         // default: cancel
+  std::function<int(SHFILEOPSTRUCTW&)> FileOpAnswer;
+  std::function<PIDLIST_ABSOLUTE(BROWSEINFOW&)> BrowseAnswer;
+  std::function<HINSTANCE(const std::wstring& verb, const std::wstring& file)> ShellExecuteAnswer;
+  std::function<BOOL(SHELLEXECUTEINFOW&)> ShellExecuteExAnswer;
+  std::function<DWORD(NETRESOURCEW&, DWORD)> ConnectAnswer;
+  std::function<DWORD(DWORD)> DisconnectAnswer;
+
+  int Count(const std::string& kind) const;
+  const TModalRequest& Last() const { return Requests.back(); }
+
+  int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
+  bool ChooseFontDialog(CHOOSEFONTW& params) override;
+  UINT TrackPopup(HMENU menu, UINT flags, int x, int y, HWND owner) override;
+  int ShowModal(TForm& form) override;
+  int FileOperation(SHFILEOPSTRUCTW& op) override;
+  PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW& info) override;
+  HINSTANCE ShellExecuteVerb(HWND owner, const std::wstring& verb, const std::wstring& file,
+                             const std::wstring& parameters, const std::wstring& directory, int show) override;
+  BOOL ShellExecuteInfo(SHELLEXECUTEINFOW& info) override;
+  DWORD AddConnection(HWND owner, NETRESOURCEW& resource, DWORD flags) override;
+  DWORD DisconnectDialog(HWND owner, DWORD type) override;
+};
+
+// The scripted seam the test program installed at start.
+TScriptedModal& Scripted();
+// Replaces it with a fresh one (between tests).
+TScriptedModal& ResetScripted();

@@ -1,0 +1,25 @@
+#pragma once
+// Temporary folders and files for tests, removed again at the end.
+#include <string>
+#include <string_view>
+
+class TTempDir {
+ public:
+  TTempDir();
+  TTempDir(const TTempDir&) = delete;
+  TTempDir& operator=(const TTempDir&) = delete;
+  ~TTempDir();
+
+  // Full path with a trailing backslash.
+  const std::string& Path() const { return path_; }
+  std::string File(std::string_view name) const { return path_ + std::string(name); }
+  // Writes the bytes exactly as given; returns the full path.
+  std::string Write(std::string_view name, std::string_view bytes) const;
+  std::string MakeDir(std::string_view name) const;
+
+ private:
+  std::string path_;
+};
+
+// Pumps the message queue until it is empty.
+void PumpMessages();

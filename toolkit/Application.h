@@ -1,0 +1,84 @@
+#pragma once
+// The application object: title, main form, message loop, the hourglass, the
+// modal seam and the standard error box for failures no command handles.
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "toolkit/Component.h"
+#include "toolkit/ModalSeam.h"
+
+class TForm;
+
+class TApplication : public TComponent {
+ public:
+  TApplication();
+  ~TApplication() override;
+
+  // Common controls, COM, the design resolution and the locale's formats.
+  void Initialize();
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title) { title_ = std::move(title); }
+
+  // The first form created becomes the main form.
+  template <class T, class... Args>
+  T* CreateForm(Args&&... args) {
+    T* form = TComponent::Create<T>(this, std::forward<Args>(args)...);
+    if (!mainForm_) mainForm_ = form;
+    return form;
+  }
+  TForm* MainForm() const { return mainForm_; }
+  void SetMainForm(TForm* form) { mainForm_ = form; }
+
+  // Shows the main form and runs the message loop until it closes.
+  void Run(int showCommand = SW_SHOWNORMAL);
+  void ProcessMessages();
+  void Terminate() { terminated_ = true; }
+  bool Terminated() const { return terminated_; }
+  // Shortcut and dialog-key handling before a message is dispatched.
+  bool PreProcessMessage(MSG& msg);
+
+  void HandleException(const std::exception& e);
+  // The standard error box: message with a full stop when its last character sorts after ".".
+  void ShowException(const std::string& message);
+  static std::string ErrorBoxText(const std::string& message);
+
+  TModalSeam& Modal() { return *modal_; }
+  // Tests put in their scripted seam; returns the previous one.
+  std::unique_ptr<TModalSeam> SetModalSeam(std::unique_ptr<TModalSeam> seam);
+
+  // Windows without a parent yet live here.
+  HWND ParkingWindow();
+
+  HCURSOR CursorOverride() const { return cursor_; }
+  void SetCursorOverride(HCURSOR cursor);
+
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  std::string title_;
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  std::unique_ptr<TModalSeam> modal_;
+  HWND parking_ = nullptr;
+  HCURSOR cursor_ = nullptr;
+  bool comInitialized_ = false;
+};
+
+// The one application object of the process (null before it exists).
+extern TApplication* Application;
+
+// Shows the hourglass until the end of the scope, whatever way it ends.
+class THourglass {
+ public:
+  THourglass();
+  THourglass(const THourglass&) = delete;
+  THourglass& operator=(const THourglass&) = delete;
+  ~THourglass();
+
+ private:
+  HCURSOR previous_;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// Colours and fonts as the window layout describes them.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit/Handles.h"
+
+// A colour: an RGB value, or a system colour index with the high bit set.
+using TColor = std::int32_t;
+constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
+constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;
+constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;
+constexpr TColor clWindowText = clSystemColor | COLOR_WINDOWTEXT;
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clWhite = 0xFFFFFF;
+
+COLORREF ColorToRGB(TColor color);
+
+enum class TFontPitch { fpDefault, fpVariable, fpFixed };
+
+struct TFontStyles {
+  bool Bold = false;
+  bool Italic = false;
+  bool Underline = false;
+  bool StrikeOut = false;
+  bool operator==(const TFontStyles&) const = default;
+};
+
+// A font value. Height is in pixels of the font's resolution (negative: the
+// character height); Size is the same in points.
+struct TFont {
+  std::string Name = "MS Sans Serif";
+  int Height = -11;
+  int Charset = DEFAULT_CHARSET;
+  TColor Color = clWindowText;
+  TFontPitch Pitch = TFontPitch::fpDefault;
+  TFontStyles Style;
+  int PixelsPerInch = 96;
+
+  int Size() const;
+  void SetSize(int points);
+  bool operator==(const TFont&) const = default;
+
+  LOGFONTW ToLogFont() const;
+  static TFont FromLogFont(const LOGFONTW& lf, COLORREF color, int pixelsPerInch);
+  UniqueFont CreateHandle() const;
+};
+
+int ScreenPixelsPerInch();

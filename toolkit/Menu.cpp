@@ -1,0 +1,110 @@
+#include "toolkit/Menu.h"
+
+#include <algorithm>
+
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Utf.h"
+
+TShortCut ShortCut(WORD key, TShiftState shift) {
+  TShortCut sc = static_cast<TShortCut>(key & 0xFF);
+  if (shift.Shift) sc |= scShift;
+  if (shift.Ctrl) sc |= scCtrl;
+  if (shift.Alt) sc |= scAlt;
+  return sc;
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+
+TMenuItem::~TMenuItem() {
+  if (parent_) parent_->Remove(this);
+  for (TMenuItem* item : items_) item->parent_ = nullptr;
+}
+
+void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+  if (item->parent_) item->parent_->Remove(item);
+  index = std::clamp(index, 0, Count());
+  items_.insert(items_.begin() + index, item);
+  item->parent_ = this;
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+  items_.erase(std::remove(items_.begin(), items_.end(), item), items_.end());
+  if (item->parent_ == this) item->parent_ = nullptr;
+}
+
+void TMenuItem::Clear() {
+  for (TMenuItem* item : items_) item->parent_ = nullptr;
+  items_.clear();
+}
+
+void TMenuItem::Click() {
+  if (OnClick) OnClick(this);
+}
+
+TMenuItem* TMenuItem::FindShortCut(TShortCut shortcut) {
+  for (TMenuItem* item : items_) {
+    if (item->shortCut_ == shortcut && shortcut != 0) return item;
+    if (TMenuItem* found = item->FindShortCut(shortcut)) return found;
+  }
+  return nullptr;
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), root_(std::make_unique<TMenuItem>(nullptr)) {}
+
+TPopupMenu::~TPopupMenu() { root_->Clear(); }
+
+void TPopupMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == popupComponent_) popupComponent_ = nullptr;
+}
+
+namespace {
+// Builds the platform menu of the visible items; ids index into `flat` plus one.
+bool BuildMenu(HMENU menu, TMenuItem& parent, std::vector<TMenuItem*>& flat) {
+  bool any = false;
+  for (int i = 0; i < parent.Count(); ++i) {
+    TMenuItem* item = parent.Items(i);
+    if (!item->Visible()) continue;
+    any = true;
+    if (item->IsLine()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    const std::wstring caption = Widen(item->Caption());
+    UINT flags = MF_STRING | (item->Checked() ? MF_CHECKED : 0) | (item->Enabled() ? 0 : MF_GRAYED);
+    if (item->Count() > 0) {
+      HMENU sub = CreatePopupMenu();  // the parent menu owns it from here
+      BuildMenu(sub, *item, flat);
+      AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption.c_str());
+    } else {
+      flat.push_back(item);
+      AppendMenuW(menu, flags, flat.size(), caption.c_str());
+    }
+  }
+  return any;
+}
+}  // namespace
+
+void TPopupMenu::Popup(int x, int y) {
+  if (OnPopup) OnPopup(this);
+  UniqueMenu menu(CreatePopupMenu());
+  std::vector<TMenuItem*> flat;
+  if (!BuildMenu(menu.get(), *root_, flat)) return;  // nothing visible: nothing to show
+  HWND owner = nullptr;
+  if (auto* control = dynamic_cast<TControl*>(popupComponent_))
+    if (TForm* form = control->ParentForm()) owner = form->Handle();
+  if (!owner && Application && Application->MainForm()) owner = Application->MainForm()->Handle();
+  const UINT cmd = Application->Modal().TrackPopup(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, owner);
+  if (cmd >= 1 && cmd <= flat.size()) flat[cmd - 1]->Click();
+}
+
+bool TPopupMenu::IsShortCut(TShortCut shortcut) {
+  TMenuItem* item = root_->FindShortCut(shortcut);
+  if (!item || !item->Enabled()) return false;
+  item->Click();
+  return true;
+}
