@@ -30,12 +30,14 @@ scrivlet_install_deps() {
   fi
 }
 
-# Configures and builds the Windows program and its tests with MinGW-w64.
+# Configures and builds the Windows program and its tests with MinGW-w64
+# (only the given target when one is named, e.g. scrivlet).
 scrivlet_build_win() {
-  local extra=("$@")
+  local target=${1:-all}
+  shift || true
   cmake -S "$SCRIVLET_ROOT" -B "$SCRIVLET_BUILD/win" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake" "${extra[@]}" >/dev/null
-  cmake --build "$SCRIVLET_BUILD/win" -j"$(nproc)" -- --no-print-directory >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake" "$@" >/dev/null
+  cmake --build "$SCRIVLET_BUILD/win" --target "$target" -j"$(nproc)" -- --no-print-directory >/dev/null
 }
 
 # Wine's prefix and HOME live in the build tree, so nothing outside it is touched
@@ -51,14 +53,18 @@ scrivlet_wine_env() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine cmd /c exit >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
-    # Without a window manager Wine draws the window frames itself, as Windows would.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
-    wineserver -w 2>/dev/null || true
     # The user's shell folders are links into $HOME; make them real folders.
     local d
     for d in "$WINEPREFIX"/drive_c/users/*/*; do
       if [ -L "$d" ]; then rm -f "$d"; mkdir -p "$d"; fi
     done
+  fi
+  if [ ! -f "$WINEPREFIX/.scrivlet-unmanaged" ]; then
+    # There is no window manager: Wine draws the frames itself, as Windows does,
+    # and never waits for a manager that will not answer when a window is hidden.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    wineserver -w 2>/dev/null || true
+    touch "$WINEPREFIX/.scrivlet-unmanaged"
   fi
 }
 

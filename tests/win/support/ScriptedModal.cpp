@@ -1,6 +1,7 @@
 #include "tests/win/support/ScriptedModal.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
 #include "toolkit/Utf.h"
 
 int TScriptedModal::Count(const std::string& kind) const {
@@ -33,7 +34,11 @@ UINT TScriptedModal::TrackPopup(HMENU menu, UINT flags, int, int, HWND) {
     info.dwTypeData = buf;
     info.cch = 255;
     GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-    std::string item = (info.fType & MFT_SEPARATOR) ? "-" : Narrow(buf);
+    if (info.fType & MFT_SEPARATOR) {
+      r.Items.push_back("-");
+      continue;
+    }
+    std::string item = Narrow(buf);
     if (info.fState & MFS_CHECKED) item += " [checked]";
     if (info.fState & MFS_DISABLED) item += " [disabled]";
     r.Items.push_back(item);

@@ -1,0 +1,258 @@
+// The main window: its first state, its menus and the window-wide shortcuts.
+#include <gtest/gtest.h>
+
+#include "tests/win/support/Keys.h"
+#include "tests/win/support/MainWindowFixture.h"
+#include "toolkit/Application.h"
+
+namespace {
+std::vector<std::string> Captions(TPopupMenu* menu) {
+  std::vector<std::string> out;
+  for (int i = 0; i < menu->Items().Count(); ++i) out.push_back(menu->Items().Items(i)->Caption());
+  return out;
+}
+}  // namespace
+
+TEST_F(MainWindowTest, FirstRunShowsTheDesignedWindow) {
+  RECT rc;
+  GetWindowRect(form->Handle(), &rc);
+  EXPECT_EQ(rc.left, 241);
+  EXPECT_EQ(rc.top, 191);
+  EXPECT_EQ(rc.right - rc.left, 600);
+  EXPECT_EQ(rc.bottom - rc.top, 400);
+  wchar_t caption[64];
+  GetWindowTextW(form->Handle(), caption, 64);
+  EXPECT_STREQ(caption, L"Scrivlet");
+
+  EXPECT_TRUE(form->WrapMenu->Checked());
+  EXPECT_TRUE(form->FocusMenu->Checked());
+  EXPECT_TRUE(form->BrowseMenu->Checked());
+  EXPECT_FALSE(form->FolderMenu->Checked());
+  EXPECT_FALSE(form->CopyMenu->Enabled());
+  EXPECT_EQ(form->ReadText->Font().Name, "MS Sans Serif");
+  EXPECT_EQ(form->ReadText->Font().Height, -11);
+  EXPECT_EQ(form->FontText->Font().Height, -11);
+  EXPECT_EQ(form->FontBrowse->Font().Name, "MS Sans Serif");
+
+  EXPECT_EQ(form->ReadText->TextLength(), 0);
+  EXPECT_TRUE(form->ReadText->WordWrap());
+  EXPECT_EQ(ReaderStyle() & (WS_VSCROLL | WS_HSCROLL), 0);
+  EXPECT_TRUE(form->ReadText->ReadOnly());
+}
+
+TEST_F(MainWindowTest, PanesAreLaidOutByAlignment) {
+  EXPECT_EQ(form->PanelTop->Top(), 0);
+  EXPECT_EQ(form->PanelTop->Height(), 2);
+  EXPECT_EQ(form->PanelLeft->Left(), 0);
+  EXPECT_EQ(form->PanelLeft->Top(), 2);
+  EXPECT_EQ(form->PanelLeft->Width(), 240);
+  EXPECT_EQ(form->SplitterV->Left(), 240);
+  EXPECT_EQ(form->SplitterV->Width(), 2);
+  EXPECT_EQ(form->PanelRight->Left(), 242);
+  EXPECT_EQ(form->PanelRight->Width(), form->ClientWidth() - 242);
+  EXPECT_EQ(form->PanelLeft->Height(), form->ClientHeight() - 2);
+  // Combo on top, the 2-pixel divider below it, the list filling the rest.
+  EXPECT_EQ(form->BrowseDrives->Top(), 0);
+  EXPECT_EQ(form->BrowseDrives->Height(), 21);
+  EXPECT_EQ(form->PanelDiv->Top(), 21);
+  EXPECT_EQ(form->BrowseFiles->Top(), 23);
+  EXPECT_EQ(form->BrowseFiles->Height(), form->PanelLeft->Height() - 23);
+  EXPECT_EQ(form->ReadText->Width(), form->PanelRight->Width());
+  // The list starts with the focus.
+  EXPECT_EQ(FocusedWindow(), form->BrowseFiles->Handle());
+}
+
+TEST_F(MainWindowTest, ContextMenusHaveTheirCaptionsAndStates) {
+  EXPECT_EQ(Captions(form->PopupMenu), (std::vector<std::string>{"Copy To Clipboard", "-", "View Browser",
+                                                                  "Browser Font ...", "-", "Word Wrap",
+                                                                  "Reader Font  ..."}));
+  EXPECT_EQ(Captions(form->FileMenu), (std::vector<std::string>{"Show Folders", "Browser Focus", "-",
+                                                                 "Default Settings", "-", "About Scrivlet ..."}));
+  SendMessageW(form->ReadText->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->ReadText->Handle()),
+               MAKELPARAM(300, 300));
+  ASSERT_EQ(Scripted().Count("popup"), 1);
+  EXPECT_EQ(Scripted().Last().Items,
+            (std::vector<std::string>{"Copy To Clipboard [disabled]", "-", "View Browser [checked]",
+                                      "Browser Font ...", "-", "Word Wrap [checked]", "Reader Font  ..."}));
+  // The window's own menu only carries shortcuts: nothing pops up.
+  SendMessageW(form->PanelTop->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->PanelTop->Handle()),
+               MAKELPARAM(300, 195));
+  EXPECT_EQ(Scripted().Count("popup"), 1);
+}
+
+TEST_F(MainWindowTest, FormMenuCarriesTheStoredShortcuts) {
+  const std::pair<TMenuItem*, int> expected[] = {
+      {form->FMselect, 16449},  {form->FMCopy, 16451},  {form->FMViewBrowser, 16450},
+      {form->FMBFont, 49218},   {form->FMWordWrap, 16471}, {form->FMRFont, 49234},
+      {form->FMShowFolders, 49222}, {form->FMBFocus, 16454}, {form->FMDefault, 49220}};
+  ASSERT_EQ(form->FormMenu->Items().Count(), 9);
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(form->FormMenu->Items().Items(i), expected[i].first);
+    EXPECT_EQ(expected[i].first->ShortCut(), expected[i].second) << expected[i].first->Name();
+    EXPECT_FALSE(expected[i].first->Visible());
+  }
+  EXPECT_EQ(static_cast<TControl*>(form.get())->PopupMenu(), form->FormMenu);
+}
+
+TEST_F(MainWindowTest, CtrlBTwiceHidesAndRestoresTheBrowser) {
+  form->PanelLeft->SetWidth(180);
+  PressKey(form->BrowseFiles->Handle(), 'B', {.Ctrl = true});
+  EXPECT_FALSE(form->PanelLeft->Visible());
+  EXPECT_FALSE(form->SplitterV->Visible());
+  EXPECT_FALSE(form->BrowseMenu->Checked());
+  EXPECT_TRUE(form->FocusMenu->Checked());
+  EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+  EXPECT_EQ(form->PanelRight->Left(), 0);
+  EXPECT_EQ(form->PanelRight->Top(), 2);
+  EXPECT_EQ(form->PanelRight->Width(), form->ClientWidth());
+
+  PressKey(form->ReadText->Handle(), 'B', {.Ctrl = true});
+  EXPECT_TRUE(form->PanelLeft->Visible());
+  EXPECT_TRUE(form->BrowseMenu->Checked());
+  EXPECT_TRUE(form->FocusMenu->Checked());
+  EXPECT_EQ(form->PanelLeft->Width(), 180);
+  EXPECT_EQ(form->SplitterV->Left(), 180);
+  EXPECT_EQ(form->PanelRight->Left(), 182);
+  EXPECT_EQ(FocusedWindow(), form->BrowseFiles->Handle());
+}
+
+TEST_F(MainWindowTest, CtrlCInTheListCopiesTheReaderSelectionNeverAFile) {
+  LoadText("alpha beta gamma");
+  SendMessageW(form->ReadText->Handle(), EM_SETSEL, 6, 10);
+  SetClipboardText("before");
+  form->BrowseFiles->SetFocus();
+  PressKey(form->BrowseFiles->Handle(), 'C', {.Ctrl = true});
+  EXPECT_EQ(ClipboardText(), "beta");
+  EXPECT_EQ(FocusedWindow(), form->BrowseFiles->Handle());
+
+  // Nothing selected: the clipboard stays as it was.
+  SendMessageW(form->ReadText->Handle(), EM_SETSEL, 3, 3);
+  SetClipboardText("untouched");
+  PressKey(form->BrowseFiles->Handle(), 'C', {.Ctrl = true});
+  EXPECT_EQ(ClipboardText(), "untouched");
+}
+
+TEST_F(MainWindowTest, CtrlAInTheListSelectsTheReaderText) {
+  LoadText("one\ntwo");
+  form->BrowseFiles->SetFocus();
+  PressKey(form->BrowseFiles->Handle(), 'A', {.Ctrl = true});
+  EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+  EXPECT_EQ(form->ReadText->SelStart(), 0);
+  EXPECT_EQ(form->ReadText->SelLength(), form->ReadText->TextLength());
+  EXPECT_TRUE(form->CopyMenu->Enabled());
+  EXPECT_TRUE(form->FocusMenu->Checked());
+}
+
+TEST_F(MainWindowTest, SelectAllOnAnEmptyReaderLeavesCopyDisabled) {
+  PressKey(form->BrowseFiles->Handle(), 'A', {.Ctrl = true});
+  EXPECT_FALSE(form->CopyMenu->Enabled());
+}
+
+TEST_F(MainWindowTest, CtrlWTogglesWrappingAndKeepsTheText) {
+  const std::string longLine(5000, 'x');
+  LoadText(longLine + "\nend");
+  PressKey(form->ReadText->Handle(), 'W', {.Ctrl = true});
+  EXPECT_FALSE(form->WrapMenu->Checked());
+  EXPECT_FALSE(form->ReadText->WordWrap());
+  EXPECT_EQ(ReaderStyle() & (WS_VSCROLL | WS_HSCROLL), WS_VSCROLL | WS_HSCROLL);
+  EXPECT_TRUE(ReaderStyle() & ES_AUTOHSCROLL);
+  EXPECT_EQ(form->ReadText->TextLength(), 5005);
+
+  PressKey(form->ReadText->Handle(), 'W', {.Ctrl = true});
+  EXPECT_TRUE(form->WrapMenu->Checked());
+  EXPECT_EQ(ReaderStyle() & (WS_VSCROLL | WS_HSCROLL), WS_VSCROLL);
+  EXPECT_FALSE(ReaderStyle() & ES_AUTOHSCROLL);
+  EXPECT_EQ(form->ReadText->TextLength(), 5005);
+  // The view was rebuilt: the reader still answers to its menu and handlers.
+  EXPECT_EQ(form->ReadText->PopupMenu(), form->PopupMenu);
+}
+
+TEST_F(MainWindowTest, AltAloneOrOtherKeysReachTheFocusedControl) {
+  // Ctrl+Q has no item: nothing happens, no menu fires.
+  PressKey(form->BrowseFiles->Handle(), 'Q', {.Ctrl = true});
+  EXPECT_TRUE(form->BrowseMenu->Checked());
+  EXPECT_TRUE(form->WrapMenu->Checked());
+  EXPECT_TRUE(Scripted().Requests.empty());
+}
+
+TEST_F(MainWindowTest, ReaderFontConfirmedChangesTheFontAndCancelledDoesNot) {
+  Scripted().FontAnswer = [](CHOOSEFONTW& cf) {
+    lstrcpyW(cf.lpLogFont->lfFaceName, L"Courier New");
+    cf.lpLogFont->lfHeight = -16;
+    cf.lpLogFont->lfWeight = FW_BOLD;
+    cf.rgbColors = RGB(0, 0, 128);
+    return true;
+  };
+  PressKey(form->BrowseFiles->Handle(), 'R', {.Ctrl = true, .Alt = true});
+  ASSERT_EQ(Scripted().Count("font"), 1);
+  EXPECT_EQ(Scripted().Last().Text, "MS Sans Serif");
+  EXPECT_TRUE(Scripted().Last().Flags & CF_EFFECTS);
+  EXPECT_EQ(form->ReadText->Font().Name, "Courier New");
+  EXPECT_EQ(form->ReadText->Font().Height, -16);
+  EXPECT_TRUE(form->ReadText->Font().Style.Bold);
+  EXPECT_EQ(form->ReadText->Font().Color, static_cast<TColor>(RGB(0, 0, 128)));
+  EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+
+  form->BrowseFiles->SetFocus();
+  Scripted().FontAnswer = nullptr;  // cancelled
+  form->FontMenu->Click();
+  EXPECT_EQ(Scripted().Last().Text, "Courier New");  // starts from the last chosen font
+  EXPECT_EQ(form->ReadText->Font().Name, "Courier New");
+  EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+}
+
+TEST_F(MainWindowTest, BrowserFocusTogglesWhereTheFocusGoes) {
+  LoadText("some text here");
+  SendMessageW(form->ReadText->Handle(), EM_SETSEL, 5, 9);
+  PressKey(form->BrowseFiles->Handle(), 'F', {.Ctrl = true});
+  EXPECT_FALSE(form->FocusMenu->Checked());
+  EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+  EXPECT_EQ(form->ReadText->SelStart(), 5);
+  EXPECT_EQ(form->ReadText->SelLength(), 0);
+
+  PressKey(form->ReadText->Handle(), 'F', {.Ctrl = true});
+  EXPECT_TRUE(form->FocusMenu->Checked());
+  EXPECT_EQ(FocusedWindow(), form->BrowseFiles->Handle());
+}
+
+TEST_F(MainWindowTest, BrowserFocusOnWhileTheBrowserIsHiddenRaisesNoError) {
+  form->BrowseMenu->Click();  // hide
+  form->FocusMenu->Click();   // off
+  EXPECT_FALSE(form->FocusMenu->Checked());
+  PressKey(form->ReadText->Handle(), 'F', {.Ctrl = true});
+  EXPECT_TRUE(form->FocusMenu->Checked());
+  EXPECT_EQ(Scripted().Count("message"), 0);
+  EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+  form->BrowseMenu->Click();  // show again: the list takes the focus
+  EXPECT_EQ(FocusedWindow(), form->BrowseFiles->Handle());
+}
+
+TEST_F(MainWindowTest, TabMovesBetweenListAndReader) {
+  PressKey(form->BrowseFiles->Handle(), VK_TAB);
+  EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+  PressKey(form->ReadText->Handle(), VK_TAB);
+  EXPECT_EQ(FocusedWindow(), form->BrowseFiles->Handle());
+  PressKey(form->BrowseFiles->Handle(), VK_TAB, {.Shift = true});
+  EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+}
+
+TEST_F(MainWindowTest, SplitterKeepsBothSidesAtLeastThirtyWide) {
+  HWND split = form->SplitterV->Handle();
+  auto drag = [&](int dx, bool escape) {
+    SendMessageW(split, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 10));
+    SendMessageW(split, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(1 + dx, 10));
+    if (escape) SendMessageW(split, WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageW(split, WM_LBUTTONUP, 0, MAKELPARAM(1 + dx, 10));
+  };
+  drag(-500, false);
+  EXPECT_EQ(form->PanelLeft->Width(), 30);
+  drag(2000, false);
+  EXPECT_EQ(form->PanelLeft->Width(), form->ClientWidth() - 30 - 2);
+  EXPECT_EQ(form->PanelRight->Width(), 30);
+  const int before = form->PanelLeft->Width();
+  drag(-100, true);
+  EXPECT_EQ(form->PanelLeft->Width(), before);
+  drag(-100, false);
+  EXPECT_EQ(form->PanelLeft->Width(), before - 100);
+  EXPECT_EQ(form->SplitterV->Left(), before - 100);
+}

@@ -1,0 +1,170 @@
+// The reader pane: loading a file, the unchanged-file rule, failures, and the Copy enabling rule.
+#include <gtest/gtest.h>
+
+#include "tests/win/support/Keys.h"
+#include "tests/win/support/MainWindowFixture.h"
+#include "toolkit/Application.h"
+#include "toolkit/Exception.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Utf.h"
+
+namespace {
+using ReaderTest = MainWindowTest;
+
+std::wstring Shown(TForm1& form) { return form.ReadText->TextW(); }
+
+int CountChanges(TForm1& form, const std::function<void()>& action) {
+  int changes = 0;
+  auto previous = form.ReadText->OnChange;
+  form.ReadText->OnChange = [&](TComponent* s) {
+    ++changes;
+    previous(s);
+  };
+  action();
+  form.ReadText->OnChange = previous;
+  return changes;
+}
+
+std::string LoadFailure(TForm1& form, const std::string& path) {
+  try {
+    form.ReadText->LoadFromFile(path);
+  } catch (const Exception& e) {
+    return e.what();
+  }
+  return "";
+}
+}  // namespace
+
+TEST_F(ReaderTest, LineEndsOfEveryKindBecomeCrLf) {
+  LoadText("cr\rlf\ncrlf\r\nlast");
+  EXPECT_EQ(Shown(*form), L"cr\r\nlf\r\ncrlf\r\nlast");
+  EXPECT_EQ(SendMessageW(form->ReadText->Handle(), EM_GETLINECOUNT, 0, 0), 4);
+  LoadText("a\r\r\nb", "two.txt");
+  EXPECT_EQ(Shown(*form), L"a\r\n\r\nb");
+  LoadText("a\n\rb", "three.txt");
+  EXPECT_EQ(Shown(*form), L"a\r\n\r\nb");
+}
+
+TEST_F(ReaderTest, TextEndsAtTheFirstZeroByte) {
+  LoadText(std::string("visible\0hidden", 14));
+  EXPECT_EQ(Shown(*form), L"visible");
+}
+
+TEST_F(ReaderTest, SixteenBitTextShowsOnlyWhatPrecedesItsFirstZeroByte) {
+  LoadText(std::string("\xFF\xFE" "a\0b\0", 6), "le.txt");
+  EXPECT_EQ(Shown(*form), AnsiToWide("\xFF\xFE" "a"));
+  LoadText(std::string("\0a\0b", 4), "be.txt");
+  EXPECT_EQ(Shown(*form), L"");
+}
+
+TEST_F(ReaderTest, Utf8BytesShowAsSystemCodePageCharacters) {
+  const std::string bytes = "\xEF\xBB\xBF" "caf\xC3\xA9";
+  LoadText(bytes);
+  EXPECT_EQ(Shown(*form), AnsiToWide(bytes));
+  EXPECT_EQ(form->ReadText->TextLength(), static_cast<int>(AnsiToWide(bytes).size()));
+}
+
+TEST_F(ReaderTest, UnchangedFileKeepsCaretSelectionAndScrollPosition) {
+  std::string text;
+  for (int i = 0; i < 400; ++i) text += "line " + std::to_string(i) + "\r\n";
+  const std::string path = dir.Write("long.txt", text);
+  form->ReadText->LoadFromFile(path);
+  SendMessageW(form->ReadText->Handle(), EM_SETSEL, 2000, 2010);
+  SendMessageW(form->ReadText->Handle(), EM_SCROLLCARET, 0, 0);
+  const LRESULT top = SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
+  ASSERT_GT(top, 0);
+  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(path); }), 0);
+  EXPECT_EQ(form->ReadText->SelStart(), 2000);
+  EXPECT_EQ(form->ReadText->SelLength(), 10);
+  EXPECT_EQ(SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), top);
+
+  // Changed in between: shown again from the top, nothing selected.
+  dir.Write("long.txt", text + "more\r\n");
+  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(path); }), 1);
+  EXPECT_EQ(form->ReadText->SelStart(), 0);
+  EXPECT_EQ(form->ReadText->SelLength(), 0);
+  EXPECT_EQ(SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
+
+TEST_F(ReaderTest, EmptyFileAfterTextEmptiesTheReaderAndDisablesCopy) {
+  LoadText("some text");
+  form->SelectAllMenuClick(nullptr);
+  ASSERT_TRUE(form->CopyMenu->Enabled());
+  const std::string empty = dir.Write("empty.txt", "");
+  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(empty); }), 1);
+  EXPECT_EQ(form->ReadText->TextLength(), 0);
+  EXPECT_FALSE(form->CopyMenu->Enabled());
+  // Empty again: nothing changes, no notification.
+  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(empty); }), 0);
+}
+
+TEST_F(ReaderTest, FileHeldOpenForWritingCannotBeOpenedAndThePreviousTextStays) {
+  LoadText("previous");
+  const std::string log = dir.Write("app.log", "log line");
+  UniqueFile writer(CreateFileW(Widen(log).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(writer);
+  EXPECT_EQ(LoadFailure(*form, log), "Cannot open file " + log);
+  EXPECT_EQ(Shown(*form), L"previous");
+  EXPECT_EQ(LoadFailure(*form, dir.File("missing.txt")), "Cannot open file " + dir.File("missing.txt"));
+  EXPECT_EQ(Shown(*form), L"previous");
+}
+
+TEST_F(ReaderTest, AFailureInAHandlerReachesTheStandardErrorBox) {
+  const std::string missing = dir.File("gone.txt");
+  form->CopyMenu->OnClick = [&](TComponent*) { form->ReadText->LoadFromFile(missing); };
+  // Through a window message, as a user's command would arrive.
+  form->ReadText->OnKeyDown = [&](TComponent*, WORD& key, TShiftState) {
+    if (key == VK_F2) form->CopyMenu->Click();
+  };
+  SendMessageW(form->ReadText->Handle(), WM_KEYDOWN, VK_F2, 0);
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(Scripted().Last().Text, "Cannot open file " + missing + ".");
+  EXPECT_EQ(Scripted().Last().Caption, "Scrivlet");
+  EXPECT_EQ(Scripted().Last().Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  // The program goes on.
+  EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST_F(ReaderTest, CopyRuleFollowsMousePressesNotTheKeyboard) {
+  LoadText("first word and more");
+  EXPECT_FALSE(form->CopyMenu->Enabled());
+  HWND edit = form->ReadText->Handle();
+  // A double click selects a word: Copy becomes enabled.
+  SendMessageW(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(8, 5));
+  SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(8, 5));
+  ASSERT_GT(form->ReadText->SelLength(), 0);
+  EXPECT_TRUE(form->CopyMenu->Enabled());
+  // A right press keeps the selection, so the menu shows Copy enabled.
+  SendMessageW(edit, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(8, 5));
+  SendMessageW(edit, WM_RBUTTONUP, 0, MAKELPARAM(8, 5));
+  EXPECT_TRUE(form->CopyMenu->Enabled());
+  // A new left press starts an empty selection: disabled.
+  SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 5));
+  SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(2, 5));
+  EXPECT_FALSE(form->CopyMenu->Enabled());
+  // Shift+arrow selects without re-evaluating the rule.
+  form->ReadText->SetFocus();
+  PressKey(edit, VK_RIGHT, {.Shift = true});
+  EXPECT_GT(form->ReadText->SelLength(), 0);
+  EXPECT_FALSE(form->CopyMenu->Enabled());
+}
+
+TEST_F(ReaderTest, ClearingKeepsTheCopyState) {
+  LoadText("text");
+  form->SelectAllMenuClick(nullptr);
+  form->ReadText->Clear();
+  EXPECT_EQ(form->ReadText->TextLength(), 0);
+  EXPECT_TRUE(form->CopyMenu->Enabled());
+  SetClipboardText("kept");
+  form->CopyMenuClick(nullptr);
+  EXPECT_EQ(ClipboardText(), "kept");
+}
+
+TEST_F(ReaderTest, ReaderRefusesTyping) {
+  LoadText("fixed");
+  form->ReadText->SetFocus();
+  SendMessageW(form->ReadText->Handle(), WM_CHAR, 'x', 0);
+  SendMessageW(form->ReadText->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(Shown(*form), L"fixed");
+}

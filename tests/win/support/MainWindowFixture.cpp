@@ -1,0 +1,47 @@
+#include "tests/win/support/MainWindowFixture.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Handles.h"
+
+void MainWindowTest::SetUp() {
+  form = std::make_unique<TForm1>(nullptr);
+  Application->SetMainForm(form.get());
+  form->ShowMain(SW_SHOWNORMAL);
+  SetForegroundWindow(form->Handle());
+  PumpMessages();
+}
+
+void MainWindowTest::TearDown() {
+  Application->SetMainForm(nullptr);
+  form.reset();
+  PumpMessages();
+}
+
+void MainWindowTest::LoadText(std::string_view bytes, std::string_view name) {
+  form->ReadText->LoadFromFile(dir.Write(name, bytes));
+}
+
+std::string MainWindowTest::ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE h = GetClipboardData(CF_TEXT)) {
+    if (auto* p = static_cast<const char*>(GlobalLock(h))) {
+      text = p;
+      GlobalUnlock(h);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+void MainWindowTest::SetClipboardText(const std::string& text) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  memcpy(GlobalLock(mem), text.c_str(), text.size() + 1);
+  GlobalUnlock(mem);
+  SetClipboardData(CF_TEXT, mem);  // the clipboard owns the block from here
+  CloseClipboard();
+}
+
+LONG MainWindowTest::ReaderStyle() const { return GetWindowLongW(form->ReadText->Handle(), GWL_STYLE); }

@@ -1,0 +1,174 @@
+// Toolkit behaviour the windows rely on: ownership, focus, alignment, shortcuts, the error box.
+#include <gtest/gtest.h>
+
+#include "tests/win/support/Keys.h"
+#include "tests/win/support/ScriptedModal.h"
+#include "tests/win/support/TestFiles.h"
+#include "toolkit/Application.h"
+#include "toolkit/Exception.h"
+#include "toolkit/Form.h"
+#include "toolkit/Memo.h"
+#include "toolkit/Menu.h"
+#include "toolkit/Panel.h"
+
+namespace {
+class TWatcher : public TComponent {
+ public:
+  using TComponent::TComponent;
+  TComponent* watched = nullptr;
+  int removals = 0;
+  void Notification(TComponent* c, TOperation op) override {
+    if (op == TOperation::opRemove && c == watched) {
+      watched = nullptr;
+      ++removals;
+    }
+  }
+};
+
+class TProbeForm : public TForm {
+ public:
+  explicit TProbeForm(TComponent* owner) : TForm(owner) {
+    SetBounds(50, 50, 400, 300);
+    top = Create<TPanel>(this, this);
+    top->SetHeight(20);
+    top->SetAlign(TAlign::alTop);
+    left = Create<TPanel>(this, this);
+    left->SetWidth(100);
+    left->SetAlign(TAlign::alLeft);
+    client = Create<TPanel>(this, this);
+    client->SetAlign(TAlign::alClient);
+    memo = Create<TMemo>(this, client);
+    memo->SetAlign(TAlign::alClient);
+    inner = Create<TPanel>(this, left);
+    inner->SetTabStop(true);
+    inner->SetAlign(TAlign::alClient);
+  }
+  TPanel* top;
+  TPanel* left;
+  TPanel* client;
+  TPanel* inner;
+  TMemo* memo;
+};
+}  // namespace
+
+TEST(Toolkit, ErrorBoxAddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
+  EXPECT_EQ(TApplication::ErrorBoxText("Cannot open file C:\\x.log"), "Cannot open file C:\\x.log.");
+  EXPECT_EQ(TApplication::ErrorBoxText("Text exceeds memo capacity"), "Text exceeds memo capacity.");
+  EXPECT_EQ(TApplication::ErrorBoxText("Ends with a stop."), "Ends with a stop.");
+  EXPECT_EQ(TApplication::ErrorBoxText("Bang!"), "Bang!");
+  EXPECT_EQ(TApplication::ErrorBoxText("(paren)"), "(paren)");
+  EXPECT_EQ(TApplication::ErrorBoxText("Version 7"), "Version 7.");
+  EXPECT_EQ(TApplication::ErrorBoxText("slash/"), "slash/.");
+  EXPECT_EQ(TApplication::ErrorBoxText(""), "");
+  EXPECT_EQ(TApplication::ErrorBoxText("caf\xC3\xA9"), "caf\xC3\xA9.");
+}
+
+TEST(Toolkit, OwnerFreesComponentsAndTellsTheOthers) {
+  TComponent owner(nullptr);
+  auto* watcher = TComponent::Create<TWatcher>(&owner);
+  auto* other = TComponent::Create<TComponent>(&owner);
+  watcher->watched = other;
+  owner.FreeComponent(other);
+  EXPECT_EQ(watcher->watched, nullptr);
+  EXPECT_EQ(watcher->removals, 1);
+  EXPECT_EQ(owner.ComponentCount(), 1);
+}
+
+TEST(Toolkit, FocusingAHiddenOrDisabledControlRaises) {
+  TProbeForm form(nullptr);
+  form.ShowMain(SW_SHOWNORMAL);
+  form.left->Hide();
+  try {
+    form.inner->SetFocus();
+    FAIL() << "no failure raised";
+  } catch (const EInvalidOperation& e) {
+    EXPECT_STREQ(e.what(), "Cannot focus a disabled or invisible window");
+  }
+  form.left->Show();
+  form.inner->SetEnabled(false);
+  EXPECT_THROW(form.inner->SetFocus(), EInvalidOperation);
+  form.inner->SetEnabled(true);
+  form.inner->SetFocus();
+  EXPECT_EQ(GetFocus(), form.inner->Handle());
+  EXPECT_EQ(form.ActiveControl(), form.inner);
+}
+
+TEST(Toolkit, AlignmentPlacesTopThenLeftThenClient) {
+  TProbeForm form(nullptr);
+  form.ShowMain(SW_SHOWNORMAL);
+  const int cw = form.ClientWidth(), ch = form.ClientHeight();
+  EXPECT_EQ(form.top->Width(), cw);
+  EXPECT_EQ(form.left->Top(), 20);
+  EXPECT_EQ(form.left->Height(), ch - 20);
+  EXPECT_EQ(form.client->Left(), 100);
+  EXPECT_EQ(form.client->Width(), cw - 100);
+  EXPECT_EQ(form.memo->Width(), form.client->Width());
+  SetWindowPos(form.Handle(), nullptr, 0, 0, 500, 350, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(form.client->Width(), form.ClientWidth() - 100);
+  form.top->Hide();
+  EXPECT_EQ(form.left->Top(), 0);
+}
+
+TEST(Toolkit, ShortcutsSearchTheFocusedControlsMenuThenItsParents) {
+  TProbeForm form(nullptr);
+  TPopupMenu* formMenu = TComponent::Create<TPopupMenu>(&form);
+  TPopupMenu* memoMenu = TComponent::Create<TPopupMenu>(&form);
+  form.SetPopupMenu(formMenu);
+  form.memo->SetPopupMenu(memoMenu);
+  int formHits = 0, memoHits = 0, disabledHits = 0;
+  auto* hidden = TComponent::Create<TMenuItem>(&form);
+  hidden->SetShortCut(ShortCut('K', {.Ctrl = true}));
+  hidden->SetVisible(false);
+  hidden->OnClick = [&](TComponent*) { ++formHits; };
+  formMenu->Items().Add(hidden);
+  auto* own = TComponent::Create<TMenuItem>(&form);
+  own->SetShortCut(ShortCut('J', {.Ctrl = true}));
+  own->OnClick = [&](TComponent*) { ++memoHits; };
+  memoMenu->Items().Add(own);
+  auto* disabled = TComponent::Create<TMenuItem>(&form);
+  disabled->SetShortCut(ShortCut('L', {.Ctrl = true, .Alt = true}));
+  disabled->SetEnabled(false);
+  disabled->OnClick = [&](TComponent*) { ++disabledHits; };
+  formMenu->Items().Add(disabled);
+  form.ShowMain(SW_SHOWNORMAL);
+  form.memo->SetFocus();
+
+  PressKey(form.memo->Handle(), 'K', {.Ctrl = true});  // invisible item of the window's menu
+  PressKey(form.memo->Handle(), 'J', {.Ctrl = true});  // the memo's own menu
+  PressKey(form.inner->Handle(), 'J', {.Ctrl = true});  // not in the inner panel's chain
+  PressKey(form.memo->Handle(), 'L', {.Ctrl = true, .Alt = true});
+  EXPECT_EQ(formHits, 1);
+  EXPECT_EQ(memoHits, 1);
+  EXPECT_EQ(disabledHits, 0);
+  EXPECT_EQ(ShortCut('A', {.Ctrl = true}), 16449);
+  EXPECT_EQ(ShortCut('B', {.Ctrl = true, .Alt = true}), 49218);
+  EXPECT_EQ(ShortCut('X', {.Shift = true}), 0x2000 + 'X');
+}
+
+TEST(Toolkit, ConsumedShortcutNeverReachesTheControl) {
+  TProbeForm form(nullptr);
+  TPopupMenu* formMenu = TComponent::Create<TPopupMenu>(&form);
+  form.SetPopupMenu(formMenu);
+  auto* item = TComponent::Create<TMenuItem>(&form);
+  item->SetShortCut(ShortCut('A', {.Ctrl = true}));
+  formMenu->Items().Add(item);
+  int seen = 0;
+  form.memo->OnKeyDown = [&](TComponent*, WORD& key, TShiftState) { seen += key == 'A'; };
+  form.ShowMain(SW_SHOWNORMAL);
+  form.memo->SetFocus();
+  PressKey(form.memo->Handle(), 'A', {.Ctrl = true});
+  EXPECT_EQ(seen, 0);
+  PressKey(form.memo->Handle(), 'A');
+  EXPECT_EQ(seen, 1);
+}
+
+TEST(Toolkit, HourglassIsRestoredWhenAHandlerFails) {
+  HCURSOR before = Application->CursorOverride();
+  try {
+    THourglass wait;
+    EXPECT_EQ(Application->CursorOverride(), LoadCursorW(nullptr, IDC_WAIT));
+    throw Exception("listing failed");
+  } catch (const Exception&) {
+  }
+  EXPECT_EQ(Application->CursorOverride(), before);
+}
