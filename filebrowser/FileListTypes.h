@@ -30,7 +30,7 @@ class TFileType {
   constexpr bool Empty() const { return bits_ == 0; }
   // Bit n stands for the member with the value n.
   constexpr std::uint8_t Bits() const { return bits_; }
-  friend constexpr bool operator==(TFileType, TFileType) = default;
+  friend constexpr bool operator==(const TFileType&, const TFileType&) = default;
 
  private:
   static constexpr std::uint8_t kAll = 0x1F;

@@ -74,8 +74,8 @@ std::string FormatDateTime(std::string_view pattern, const TDateTimeParts& parts
   const bool afternoon = parts.Hour >= 12;
   std::string out;
   out.reserve(pattern.size() + 16);
-  // Set right after an hour specifier and kept over non-letters, so that "m" then means minutes.
-  // Only ASCII letters count as letters here: "H時mm分" still reads minutes.
+  // Set right after the hour letters and kept over non-letters, so that "m" then means minutes.
+  // Only ASCII letters count as letters: an hour sign of another script keeps it set.
   bool afterHour = false;
   std::size_t i = 0;
   while (i < pattern.size()) {

@@ -21,7 +21,7 @@ struct TDateTimeParts {
 //   M, MM        month without / with leading zero; MMM short name; MMMM (and more) long name
 //   d, dd        day likewise; ddd short day name; dddd (and more) long day name
 //   h, hh        hour without / with leading zero
-//   m, mm        minutes when an hour specifier came before with only non-letters between,
+//   m, mm        minutes when hour letters came before with only non-letters between,
 //                otherwise the month as M / MM
 //   s, ss        seconds
 //   AMPM         the locale's AM or PM designator
