@@ -58,7 +58,6 @@ void TForm1::BuildLayout() {
   FontText->SetName("FontText");
   FontText->SetFont(DesignFont());
 
-  PanelTop = nullptr;  // made after the menus' first components, as declared
   PopupMenu = Create<TPopupMenu>(this);
   PopupMenu->SetName("PopupMenu");
 }
