@@ -1,0 +1,226 @@
+// Listing a folder or the drives into the file list.
+#include <initializer_list>
+#include <string_view>
+
+#include "filebrowser/FileListRules.h"
+#include "filebrowser/FilelistPopup.h"
+#include "filebrowser/FilelistView.h"
+#include "filebrowser/ShellInfoCache.h"
+#include "filebrowser/lang/DqConsts.h"
+#include "filebrowser/shell/DiskSpace.h"
+#include "filebrowser/shell/FileTimeText.h"
+#include "filebrowser/shell/PathRules.h"
+#include "toolkit/Application.h"
+#include "toolkit/Locale.h"
+#include "toolkit/NumberFormat.h"
+#include "toolkit/Utf.h"
+
+namespace {
+constexpr char kWholeFolder[] = "*.*";
+}  // namespace
+
+struct TDqFilelistView28::TFound {
+  std::wstring_view Name;
+  DWORD Attributes;
+  std::int64_t Size;
+  FILETIME LastWrite;
+};
+
+// What the searches of one listing share.
+struct TDqFilelistView28::TListingScratch {
+  TShellInfoCache Shell;
+  std::string Folder;
+  std::wstring FolderW;
+  // The date text of the last entry: files written in the same second share it.
+  std::uint64_t DateSecond = ~std::uint64_t{0};
+  std::string DateText;
+
+  const std::string& DateTextOf(const FILETIME& time, const std::string& datePattern,
+                                const std::string& timePattern);
+};
+
+const std::string& TDqFilelistView28::TListingScratch::DateTextOf(const FILETIME& time,
+                                                                   const std::string& datePattern,
+                                                                   const std::string& timePattern) {
+  // The patterns show nothing finer than seconds.
+  const std::uint64_t second =
+      ((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10'000'000;
+  if (second != DateSecond) {
+    DateText = FileTimeToText(time, datePattern, timePattern);
+    DateSecond = second;
+  }
+  return DateText;
+}
+
+namespace {
+std::int64_t FoundSize(DWORD high, DWORD low) {
+  return static_cast<std::int64_t>((static_cast<std::uint64_t>(high) << 32) | low);
+}
+
+// The date sort key: the file time's 100 ns ticks as a float text.
+std::string DateKeyText(const FILETIME& time) {
+  const std::uint64_t ticks = (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  return FormatGeneralFloat(static_cast<double>(ticks), FormatSettings.DecimalSeparator);
+}
+
+// Appends the text in UTF-8, reusing the string's storage.
+void AppendUtf8(std::wstring_view wide, std::string& out) {
+  if (wide.empty()) return;
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                    nullptr);
+  const std::size_t at = out.size();
+  out.resize(at + static_cast<std::size_t>(n));
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data() + at, n, nullptr,
+                      nullptr);
+}
+}  // namespace
+
+void TDqFilelistView28::UpdateFileList() {
+  {
+    TListViewUpdate batch(*this);
+    Clear();
+    THourglass hourglass;
+    try {
+      if (IsDrivesView()) {
+        CreateDriveColumns();
+        AddDrives();
+        if (builtInMenu_) builtInMenu_->SetAutoPopup(false);
+      } else {
+        ListFolder();
+      }
+    } catch (...) {
+      SortAfterListing();
+      throw;
+    }
+    SortAfterListing();
+  }
+  if (Count() > 0 && SelCount() == 0) SetItemFocused(0);
+  if (Application) Application->ProcessMessages();
+}
+
+void TDqFilelistView28::ListFolder() {
+  if (builtInMenu_) builtInMenu_->SetAutoPopup(true);
+  if (!folderColumnsInPlace_) CreateFileColumns();
+  const std::uint32_t allowance = AttributeAllowance(fileType_);
+  const std::string folder = WithTrailingBackslash(directory_);
+  std::string mask = TrimMaskBlanks(mask_);
+  TListingScratch scratch;
+  if (showFolders_) {
+    // The folders' search of "*.*" finds the files of a first mask part "*.*" as well, in
+    // the order that part's own search would add them: one search serves both, as a
+    // search costs a scan of the folder. Folders sort before files, so the order of the
+    // two groups' entries among each other does not matter.
+    std::string rest = mask;
+    if (NextMaskPart(rest) == kWholeFolder) {
+      Search(scratch, folder + kWholeFolder, {allowance | kAttrDirectory, allowance});
+      mask = rest;
+    } else {
+      Search(scratch, folder + kWholeFolder, {allowance | kAttrDirectory});
+    }
+  }
+  while (!mask.empty()) Search(scratch, folder + NextMaskPart(mask), {allowance});
+}
+
+bool TDqFilelistView28::AddEntries(const std::string& pattern, std::uint32_t allowance) {
+  TListingScratch scratch;
+  return Search(scratch, pattern, {allowance});
+}
+
+bool TDqFilelistView28::Search(TListingScratch& scratch, const std::string& pattern,
+                               std::initializer_list<std::uint32_t> allowances) {
+  sort_.Sortable = true;
+  const std::string folder = WithTrailingBackslash(directory_);
+  if (scratch.Folder != folder) {
+    scratch.Folder = folder;
+    scratch.FolderW = Widen(folder);
+  }
+  WIN32_FIND_DATAW fd;
+  UniqueFind find(FindFirstFileW(Widen(pattern).c_str(), &fd));
+  if (!find) return false;
+  bool added = false;
+  do {
+    const TFound found{fd.cFileName, fd.dwFileAttributes, FoundSize(fd.nFileSizeHigh, fd.nFileSizeLow),
+                       fd.ftLastWriteTime};
+    // The allowances differ in the folder bit, so at most one admits the match.
+    for (std::uint32_t allowance : allowances) AddFound(scratch, found, allowance, added);
+  } while (FindNextFileW(find.get(), &fd));
+  return added;
+}
+
+void TDqFilelistView28::AddFound(TListingScratch& scratch, const TFound& found, std::uint32_t allowance,
+                                 bool& added) {
+  if (!AdmitAttributes(found.Attributes, allowance)) return;
+  if (found.Name == L".") return;
+  const bool parent = found.Name == L"..";
+  if (parent && !parentDirEnabled_) return;
+  const bool isDir = (found.Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  const char* kind = isDir ? "dir" : "file";
+
+  // A spare item's texts are overwritten in place: a large listing then allocates little.
+  TListItem item = TakeSpareItem();
+  item.SubItems.resize(7);
+  std::string& path = item.SubItems[kSubPath];
+  path.assign(scratch.Folder);
+  AppendUtf8(found.Name, path);
+  const std::string_view name = std::string_view(path).substr(scratch.Folder.size());
+  if (parent) {
+    item.Caption.assign(parentDirCaption_);
+    item.ImageIndex = parentImageIndex_;
+    for (int k = kSubSize; k <= kSubAttr; ++k) item.SubItems[static_cast<std::size_t>(k)].assign(" ");
+  } else {
+    const TShellInfoCache::TAnswer& shell = scratch.Shell.Query(scratch.FolderW, found.Name, found.Attributes);
+    if (hideFileExt_) item.Caption.assign(CaptionFor(name, true));
+    else item.Caption.assign(name);
+    item.ImageIndex = shell.IconIndex;
+    item.SubItems[kSubSize].assign(EntrySizeText(fileSize_, kind, found.Size));
+    item.SubItems[kSubType].assign(shell.TypeName);
+    item.SubItems[kSubDate].assign(scratch.DateTextOf(found.LastWrite, datePattern_, timePattern_));
+    item.SubItems[kSubAttr].assign(AttributeLetters(found.Attributes));
+  }
+  item.SubItems[kSubKind].assign(kind);
+  item.SubItems[kSubDateKey].assign(DateKeyText(found.LastWrite));
+  AddItem(std::move(item));
+  added = true;
+}
+
+void TDqFilelistView28::AddDrives() {
+  sort_.Sortable = false;
+  const DWORD present = GetLogicalDrives();
+  for (int bit = 0; bit < 26; ++bit) {
+    if (!(present & (1u << bit))) continue;
+    const char letter = static_cast<char>('A' + bit);
+    const std::string root{letter, ':', '\\'};
+    // A drive whose entry cannot be completed is left out; the others are listed.
+    try {
+      const TShellFileInfo shell = AskShell(Widen(root));
+      if (!shell.Found) continue;
+      TListItem item;
+      if (SmallImages()) item.ImageIndex = shell.IconIndex;
+      item.Caption = DriveCaption(letter, shell.DisplayName);
+      item.SubItems.reserve(6);
+      item.SubItems.push_back(DriveTypeText(root));
+      // Removable and CD drives are never asked: the medium would spin up or be waited for.
+      std::int64_t totalKB = 0, freeKB = 0;
+      const UINT type = GetDriveTypeW(Widen(root).c_str());
+      if (type != DRIVE_REMOVABLE && type != DRIVE_CDROM) {
+        totalKB = DiskSizeKB(root);
+        freeKB = DiskFreeKB(root);
+      }
+      item.SubItems.push_back(DriveSizeText(totalKB, FormatSettings.ThousandSeparator));
+      item.SubItems.push_back(DriveSizeText(freeKB, FormatSettings.ThousandSeparator));
+      item.SubItems.emplace_back();
+      item.SubItems.push_back(root);
+      item.SubItems.emplace_back("drv");
+      AddItem(std::move(item));
+    } catch (const std::exception&) {
+      continue;
+    }
+  }
+}
+
+std::string TDqFilelistView28::DriveTypeText(const std::string& root) {
+  for (int type = 0; type < static_cast<int>(driveTypeNames_.size()); ++type)
+    driveTypeNames_[static_cast<std::size_t>(type)] = std::string(DriveTypeName(ListLanguage, type));
+  const UINT type = GetDriveTypeW(Widen(root).c_str());
+  return type < driveTypeNames_.size() ? driveTypeNames_[type] : std::string();
+}

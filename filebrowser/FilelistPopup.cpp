@@ -1,0 +1,3 @@
+#include "filebrowser/FilelistPopup.h"
+
+TDqFilelistView28PopUp::TDqFilelistView28PopUp(TComponent* owner) : TPopupMenu(owner) {}

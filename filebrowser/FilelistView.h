@@ -1,0 +1,174 @@
+#pragma once
+// The file list: the machine's drives, or the entries of one folder with the shell's
+// icons and type names, sizes, dates and attributes, sorted by a column.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "filebrowser/FileListSort.h"
+#include "filebrowser/FileListTypes.h"
+#include "filebrowser/lang/Language.h"
+#include "toolkit/Handles.h"
+#include "toolkit/ListView.h"
+
+class TDqFilelistView28PopUp;
+
+// Raised with the selected item's path.
+using TSelItemChangeEvent = std::function<void(TComponent* sender, const std::string& selectedItem)>;
+
+// The sub-items of an entry. 0 to 3 are shown in columns 1 to 4; the others are read by
+// the commands.
+inline constexpr int kSubSize = 0;      // drives: the drive type
+inline constexpr int kSubType = 1;      // drives: total size
+inline constexpr int kSubDate = 2;      // drives: free space
+inline constexpr int kSubAttr = 3;
+inline constexpr int kSubPath = 4;      // full path; a drive's root
+inline constexpr int kSubKind = 5;      // "file", "dir" or "drv"
+inline constexpr int kSubDateKey = 6;   // last-write time as a float text (folder view only)
+
+// The pseudo-folder of the drives view.
+inline constexpr char kDrivesFolder[] = "Drives";
+
+class TDqFilelistView28 : public TListView {
+ public:
+  TDqFilelistView28(TComponent* owner, TControl* parent);
+  ~TDqFilelistView28() override;
+
+  // "Drives" (any case) for the drives view, otherwise a folder ending in "\".
+  const std::string& Directory() const { return directory_; }
+  void SetDirectory(const std::string& value);
+  bool IsDrivesView() const;
+
+  const std::string& Mask() const { return mask_; }
+  void SetMask(const std::string& value);
+  TFileType FileType() const { return fileType_; }
+  void SetFileType(TFileType value);
+  bool ShowFolders() const { return showFolders_; }
+  void SetShowFolders(bool value);
+  bool ParentDirEnabled() const { return parentDirEnabled_; }
+  void SetParentDirEnabled(bool value) { parentDirEnabled_ = value; }
+  const std::string& ParentDirCaption() const { return parentDirCaption_; }
+  void SetParentDirCaption(const std::string& value);
+  bool HideFileExt() const { return hideFileExt_; }
+  void SetHideFileExt(bool value) { hideFileExt_ = value; }
+  TFileSize FileSize() const { return fileSize_; }
+  void SetFileSize(TFileSize value) { fileSize_ = value; }
+  TDtFormat DateFormat() const { return dateFormat_; }
+  void SetDateFormat(TDtFormat value);
+  TTmFormat TimeFormat() const { return timeFormat_; }
+  void SetTimeFormat(TTmFormat value);
+  const std::string& DatePattern() const { return datePattern_; }
+  const std::string& TimePattern() const { return timePattern_; }
+
+  // Used the next time the folder-view columns are built.
+  int ColWidth_Name() const { return colWidths_[0]; }
+  void SetColWidth_Name(int value) { colWidths_[0] = value; }
+  int ColWidth_Size() const { return colWidths_[1]; }
+  void SetColWidth_Size(int value) { colWidths_[1] = value; }
+  int ColWidth_Type() const { return colWidths_[2]; }
+  void SetColWidth_Type(int value) { colWidths_[2] = value; }
+  int ColWidth_Mod() const { return colWidths_[3]; }
+  void SetColWidth_Mod(int value) { colWidths_[3] = value; }
+  int ColWidth_Attr() const { return colWidths_[4]; }
+  void SetColWidth_Attr(int value) { colWidths_[4] = value; }
+
+  TLanguage Language() const { return language_; }
+  void SetLanguage(TLanguage value);
+  bool DblClickToOpen() const { return dblClickToOpen_; }
+  void SetDblClickToOpen(bool value) { dblClickToOpen_ = value; }
+  bool PopUpMenuEnabled() const { return popUpMenuEnabled_; }
+  void SetPopUpMenuEnabled(bool value);
+  // The built-in context menu (owned; replaced by a change of language).
+  TDqFilelistView28PopUp* BuiltInMenu() const { return builtInMenu_; }
+
+  // The path of the entry last clicked; writing it does not change the selection.
+  const std::string& SelectedItem() const { return selectedItem_; }
+  void SetSelectedItem(const std::string& value);
+  // Selected entries; all entries when none is selected.
+  int SelectedNumber() const;
+  // Bytes of the selected entries (folders and the parent entry count 0).
+  std::int64_t SelectedSize() const;
+  // Free KB of the listed folder's drive; 0 in the drives view.
+  std::int64_t DriveFreeSpace() const;
+  const std::string& About() const { return about_; }
+  // Paths collected by cut and copy.
+  std::vector<std::string>& PendingFiles() { return pendingFiles_; }
+
+  TSelItemChangeEvent OnItemChange;
+
+  // Clears the list and lists `Directory` in the view it names, then sorts.
+  void UpdateFileList();
+  // Adds an entry per admitted match of the pattern (folder and name pattern); true when
+  // at least one was added.
+  bool AddEntries(const std::string& pattern, std::uint32_t allowance);
+  void AddDrives();
+  // The drive type's name in the file lists' language (ListLanguage).
+  std::string DriveTypeText(const std::string& root);
+
+  void CreateImageLists();
+  // Appends the parent bitmaps to the system image lists and points the parent index there.
+  void LoadParentImages();
+  // True when the large system list holds the parent picture at `index`.
+  bool IsParentImageAt(int index) const;
+  int ParentImageIndex() const { return parentImageIndex_; }
+
+  void CreateFileColumns();
+  void CreateDriveColumns();
+  bool FolderColumnsInPlace() const { return folderColumnsInPlace_; }
+  void CompareItems(TComponent* sender, const TListItem& item1, const TListItem& item2, int data, int& result);
+  void SortByColumn(TComponent* sender, int column);
+  void ShowSortArrow(int column);
+  const TSortState& SortState() const { return sort_; }
+
+ protected:
+  void HandleCreated() override;
+
+ private:
+  // The one place where the built-in menu is made, replaced and installed.
+  void RebuildPopupMenu();
+  struct TListingScratch;
+  struct TFound;
+  void ListFolder();
+  // Searches the pattern once and adds each match that one of the allowances admits.
+  bool Search(TListingScratch& scratch, const std::string& pattern, std::initializer_list<std::uint32_t> allowances);
+  void AddFound(TListingScratch& scratch, const TFound& found, std::uint32_t allowance, bool& added);
+  void SortAfterListing();
+  void SortEntries();
+  // The entry's sort keys: all of them (column -1) or only the column's.
+  TSortEntry SortEntryOf(const TListItem& item, int column) const;
+
+  std::string directory_ = kDrivesFolder;
+  std::string mask_ = "*.*";
+  TFileType fileType_{ftReadOnly, ftHidden, ftSystem, ftArchive};
+  bool showFolders_ = true;
+  bool parentDirEnabled_ = true;
+  std::string parentDirCaption_;
+  bool hideFileExt_ = false;
+  TFileSize fileSize_ = fsKB;
+  TDtFormat dateFormat_ = df_Customize;
+  TTmFormat timeFormat_ = tfShortFormat;
+  std::string datePattern_;
+  std::string timePattern_;
+  std::array<int, 5> colWidths_{165, 75, 95, 125, 40};
+  TLanguage language_ = lnSysDefault;
+  bool dblClickToOpen_ = true;
+  bool popUpMenuEnabled_ = false;
+  TDqFilelistView28PopUp* builtInMenu_ = nullptr;
+  std::string selectedItem_;
+  const std::string about_ = "Version 2.8.7.9";
+  std::vector<std::string> pendingFiles_;
+
+  int parentImageIndex_ = -1;
+  std::array<std::string, 7> driveTypeNames_;
+  TSortState sort_;
+  std::vector<TSortEntry> sortKeys_;
+  bool folderColumnsInPlace_ = false;
+  UniqueBitmap arrowUp_;
+  UniqueBitmap arrowDown_;
+
+};

@@ -1,0 +1,15 @@
+#pragma once
+// Drive sizes and the readiness check made before a drive is listed.
+#include <cstdint>
+#include <string>
+
+// Total (respectively free) size of the drive named by the first character of
+// `drivePath` (any case), in whole KB; 0 when the drive cannot be read.
+std::int64_t DiskSizeKB(const std::string& drivePath);
+std::int64_t DiskFreeKB(const std::string& drivePath);
+
+// True when the drive answers a size query. A letter outside A..Z (any case) is
+// reported as an invalid drive; a drive that does not answer is reported (with a
+// beep) only when `showMessages` is non-zero. Never raises the platform's
+// "insert a disk" dialog.
+bool CheckDriveReady(char letter, std::uint16_t showMessages);

@@ -1,0 +1,7 @@
+#pragma once
+// Indexes into the shell's system small-icon image list.
+#include <string>
+
+int SmallIconIndex(const std::string& path);
+// The opened-folder picture, used for expanded tree nodes.
+int SmallOpenIconIndex(const std::string& path);

@@ -1,0 +1,70 @@
+// The shell's answers shared within a listing must be those the entries' own queries give.
+#include <gtest/gtest.h>
+
+#include "filebrowser/ShellInfoCache.h"
+#include "tests/win/support/TestFiles.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Utf.h"
+
+namespace {
+class ShellCacheTest : public ::testing::Test {
+ protected:
+  // Asks the cache about the entry and checks the answer against the entry's own query.
+  void Check(const std::string& name) {
+    SCOPED_TRACE(name);
+    const std::wstring path = Widen(dir.File(name));
+    const DWORD attrs = GetFileAttributesW(path.c_str());
+    ASSERT_NE(attrs, INVALID_FILE_ATTRIBUTES);
+    const TShellInfoCache::TAnswer& answer = cache.Query(Widen(dir.Path()), Widen(name), attrs);
+    const TShellFileInfo own = AskShell(path);
+    ASSERT_TRUE(own.Found);
+    EXPECT_EQ(answer.IconIndex, own.IconIndex);
+    EXPECT_EQ(answer.TypeName, own.TypeName);
+  }
+  TTempDir dir;
+  TShellInfoCache cache;
+};
+
+TEST_F(ShellCacheTest, FilesOfOneExtensionAndPlainFoldersShareOneQuery) {
+  for (const char* n : {"a.txt", "b.txt", "C.TXT", "x.ini", "noext", "other", "f.xyz", "g.XYZ"}) dir.Write(n, "");
+  dir.MakeDir("d1");
+  dir.MakeDir("d2.txt");
+  for (const char* n : {"a.txt", "b.txt", "C.TXT", "x.ini", "noext", "other", "f.xyz", "g.XYZ", "d1", "d2.txt"})
+    Check(n);
+  // .txt, .TXT, .ini, no extension, .xyz, .XYZ and the folders.
+  EXPECT_EQ(cache.ShellQueries(), 7);
+}
+
+TEST_F(ShellCacheTest, EntriesThatMayCarryTheirOwnIconAreAskedEachTime) {
+  dir.Write("one.exe", "");
+  dir.Write("two.EXE", "");
+  dir.Write("link.lnk", "");
+  // The system attribute lets a folder name its own icon.
+  const std::string custom = dir.MakeDir("custom");
+  ASSERT_TRUE(SetFileAttributesW(Widen(custom).c_str(), FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(GetFileAttributesW(Widen(custom).c_str()) & FILE_ATTRIBUTE_SYSTEM);
+  dir.MakeDir("plain");
+  for (const char* n : {"one.exe", "two.EXE", "link.lnk", "custom", "custom", "plain"}) Check(n);
+  EXPECT_EQ(cache.ShellQueries(), 6);
+}
+
+TEST_F(ShellCacheTest, RegisteredTypesWhoseIconIsTheFileAreAskedEachTime) {
+  // A type registered for this test only: its icon is each file's own ("%1").
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L".scrvown", 0, nullptr, 0, KEY_WRITE, nullptr, &raw, nullptr),
+            ERROR_SUCCESS);
+  UniqueRegKey ext(raw);
+  const wchar_t progId[] = L"ScrivletTest.OwnIcon";
+  RegSetValueExW(ext.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(progId), sizeof progId);
+  const wchar_t icon[] = L"%1";
+  RegSetKeyValueW(HKEY_CLASSES_ROOT, L"ScrivletTest.OwnIcon\\DefaultIcon", nullptr, REG_SZ, icon, sizeof icon);
+  dir.Write("a.scrvown", "");
+  dir.Write("b.scrvown", "");
+  Check("a.scrvown");
+  Check("b.scrvown");
+  EXPECT_EQ(cache.ShellQueries(), 2);
+  ext.reset();
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L".scrvown");
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L"ScrivletTest.OwnIcon");
+}
+}  // namespace

@@ -1,0 +1,190 @@
+// The file list's columns and sorting: the order after a listing, header clicks on each
+// column with the folders-first rule and its negation, the header arrows.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <set>
+
+#include "tests/win/support/FilelistFixture.h"
+
+namespace {
+using Names = std::vector<std::string>;
+using NameSet = std::set<std::string>;
+
+class FilelistSortTest : public FilelistTest {
+ protected:
+  void SetUp() override {
+    FilelistTest::SetUp();
+    dir.MakeDir("Alpha");
+    dir.MakeDir("beta");
+    WriteSized("a.txt", 1500);
+    WriteSized("B.txt", 1900);
+    WriteSized("c.log", 5000);
+    WriteSized("d.ini", 0);
+    ListTempDir();
+  }
+  // The header's arrow flags and bitmap of each column.
+  std::vector<std::pair<int, HBITMAP>> Arrows() const {
+    std::vector<std::pair<int, HBITMAP>> out;
+    HWND header = view->HeaderHandle();
+    for (int j = 0; j < Header_GetItemCount(header); ++j) {
+      HDITEMW hd{};
+      hd.mask = HDI_FORMAT | HDI_BITMAP;
+      Header_GetItem(header, j, &hd);
+      out.emplace_back(hd.fmt & (HDF_BITMAP | HDF_BITMAP_ON_RIGHT), hd.hbm);
+    }
+    return out;
+  }
+  Names First(int n) const {
+    const Names all = Captions();
+    return Names(all.begin(), all.begin() + std::min<std::ptrdiff_t>(n, static_cast<std::ptrdiff_t>(all.size())));
+  }
+  NameSet At(std::initializer_list<int> positions) const {
+    NameSet out;
+    for (int p : positions) out.insert(view->Item(p).Caption);
+    return out;
+  }
+};
+
+constexpr int kArrowFlags = HDF_BITMAP | HDF_BITMAP_ON_RIGHT;
+
+TEST_F(FilelistSortTest, AListingEndsAscendingByNameWithTheUpArrowOnName) {
+  EXPECT_EQ(Captions(), (Names{" Parent", "Alpha", "beta", "a.txt", "B.txt", "c.log", "d.ini"}));
+  EXPECT_EQ(view->SortState().Column, 0);
+  EXPECT_FALSE(view->SortState().Descending);
+  const auto arrows = Arrows();
+  ASSERT_EQ(arrows.size(), 5u);
+  EXPECT_EQ(arrows[0].first, kArrowFlags);
+  EXPECT_NE(arrows[0].second, nullptr);
+  for (int j = 1; j < 5; ++j) EXPECT_EQ(arrows[static_cast<std::size_t>(j)].first, 0) << j;
+}
+
+TEST_F(FilelistSortTest, SecondClickOnNameReversesFilesAndFoldersButKeepsTheParentOnTop) {
+  const HBITMAP up = Arrows()[0].second;
+  view->SortByColumn(view, 0);
+  EXPECT_TRUE(view->SortState().Descending);
+  EXPECT_EQ(Captions(), (Names{" Parent", "d.ini", "c.log", "B.txt", "a.txt", "beta", "Alpha"}));
+  EXPECT_NE(Arrows()[0].second, up);
+  EXPECT_EQ(Arrows()[0].first, kArrowFlags);
+}
+
+TEST_F(FilelistSortTest, SizeSortsLargestFirstAndKilobytesOfEqualSizeCompareEqual) {
+  view->SortByColumn(view, 1);
+  EXPECT_EQ(view->SortState().Column, 1);
+  EXPECT_TRUE(view->SortState().Descending);
+  EXPECT_EQ(view->Item(0).Caption, " Parent");
+  EXPECT_EQ(view->Item(1).Caption, "c.log");
+  EXPECT_EQ(At({2, 3}), (NameSet{"a.txt", "B.txt"}));  // 1500 and 1900 bytes are both 1 KB
+  EXPECT_EQ(view->Item(4).Caption, "d.ini");
+  EXPECT_EQ(At({5, 6}), (NameSet{"Alpha", "beta"}));  // every folder after every file
+  const auto arrows = Arrows();
+  EXPECT_EQ(arrows[0].first, 0);
+  EXPECT_EQ(arrows[1].first, kArrowFlags);
+
+  view->SortByColumn(view, 1);  // ascending: folders first again
+  EXPECT_EQ(At({1, 2}), (NameSet{"Alpha", "beta"}));
+  EXPECT_EQ(view->Item(3).Caption, "d.ini");
+  EXPECT_EQ(view->Item(6).Caption, "c.log");
+}
+
+TEST_F(FilelistSortTest, SizeInBytesTellsSmallDifferencesApart) {
+  view->SetFileSize(fsByte);
+  view->UpdateFileList();
+  view->SortByColumn(view, 1);
+  EXPECT_EQ(First(5), (Names{" Parent", "c.log", "B.txt", "a.txt", "d.ini"}));
+}
+
+TEST_F(FilelistSortTest, ModifiedSortsNewestFirstOnTheFirstClick) {
+  SetWriteTime(dir.File("a.txt"), 2020, 1, 1, 0, 0);
+  SetWriteTime(dir.File("B.txt"), 2022, 1, 1, 0, 0);
+  SetWriteTime(dir.File("c.log"), 2021, 6, 1, 0, 0);
+  SetWriteTime(dir.File("d.ini"), 2019, 1, 1, 0, 0);
+  view->UpdateFileList();
+  view->SortByColumn(view, 3);
+  EXPECT_EQ(First(5), (Names{" Parent", "B.txt", "c.log", "a.txt", "d.ini"}));
+}
+
+TEST_F(FilelistSortTest, AttrComparesTheLetterTexts) {
+  SetAttributes(dir.File("a.txt"), FILE_ATTRIBUTE_READONLY);
+  SetAttributes(dir.File("B.txt"), FILE_ATTRIBUTE_HIDDEN);
+  SetAttributes(dir.File("c.log"), FILE_ATTRIBUTE_SYSTEM);
+  SetAttributes(dir.File("d.ini"), FILE_ATTRIBUTE_ARCHIVE);
+  view->UpdateFileList();
+  view->SortByColumn(view, 4);
+  // "S" > "R" > "H" > "A", each possibly after the archive bit's "A".
+  EXPECT_EQ(First(5), (Names{" Parent", "c.log", "a.txt", "B.txt", "d.ini"}));
+}
+
+TEST_F(FilelistSortTest, TypeSortsFilesByTheirTypeTextsWithoutRegardToCase) {
+  view->SortByColumn(view, 2);
+  EXPECT_EQ(view->Item(0).Caption, " Parent");
+  auto folded = [](std::string s) {
+    for (char& c : s)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+  };
+  for (int i = 1; i < 4; ++i)
+    EXPECT_GE(folded(view->Item(i).SubItems[kSubType]), folded(view->Item(i + 1).SubItems[kSubType])) << i;
+  EXPECT_EQ(At({5, 6}), (NameSet{"Alpha", "beta"}));
+}
+
+TEST_F(FilelistSortTest, SelectionAndFocusStayWithTheirEntries) {
+  view->SetSelected(IndexOf("c.log"), true);
+  view->SetItemFocused(IndexOf("c.log"));
+  view->SortByColumn(view, 0);
+  ASSERT_EQ(view->SelCount(), 1);
+  EXPECT_EQ(view->Item(view->Selected()).Caption, "c.log");
+  EXPECT_EQ(view->Item(view->ItemFocused()).Caption, "c.log");
+}
+
+TEST_F(FilelistSortTest, CompareItemsNegatesForDescendingExceptAgainstTheParent) {
+  // Copies: sorting moves the entries.
+  const TListItem parent = Entry(" Parent");
+  const TListItem file = Entry("a.txt");
+  const TListItem folder = Entry("beta");
+  int r = 0;
+  view->CompareItems(view, file, folder, 0, r);
+  EXPECT_GT(r, 0);  // ascending: folders first
+  view->SortByColumn(view, 0);  // descending
+  view->CompareItems(view, file, folder, 0, r);
+  EXPECT_LT(r, 0);
+  view->CompareItems(view, parent, file, 0, r);
+  EXPECT_LT(r, 0);  // the folders-first result is not negated when the parent takes part
+  view->SortByColumn(view, 3);
+  view->CompareItems(view, file, file, 0, r);
+  EXPECT_EQ(r, 0);  // the same entry
+}
+
+TEST_F(FilelistSortTest, DrivesViewIsNeverSortedAndIgnoresHeaderClicks) {
+  view->SetDirectory("Drives");
+  const Names before = Captions();
+  const TSortState state = view->SortState();
+  view->SortByColumn(view, 0);
+  view->SortByColumn(view, 2);
+  EXPECT_EQ(Captions(), before);
+  EXPECT_EQ(view->SortState().Column, state.Column);
+  EXPECT_EQ(view->SortState().Descending, state.Descending);
+  EXPECT_FALSE(view->SortState().Sortable);
+}
+
+TEST_F(FilelistSortTest, ColumnWidthsApplyWhenTheFolderColumnsAreBuiltAgain) {
+  view->SetColWidth_Size(0);
+  view->SetColWidth_Type(0);
+  EXPECT_EQ(view->Column(1).Width, 75);  // existing columns stay
+  view->UpdateFileList();
+  EXPECT_EQ(view->Column(1).Width, 75);  // not rebuilt by a listing of a folder
+  view->SetDirectory("Drives");
+  EXPECT_FALSE(view->FolderColumnsInPlace());
+  EXPECT_EQ(view->Column(2).Caption, "Disk Size");
+  EXPECT_EQ(view->Column(2).Width, 90);
+  ListTempDir();
+  EXPECT_TRUE(view->FolderColumnsInPlace());
+  EXPECT_EQ(view->Column(1).Width, 0);
+  EXPECT_EQ(view->Column(2).Width, 0);
+  EXPECT_EQ(ListView_GetColumnWidth(view->Handle(), 1), 0);
+  EXPECT_EQ(ListView_GetColumnWidth(view->Handle(), 0), 165);
+}
+}  // namespace

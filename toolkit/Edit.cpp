@@ -1,0 +1,48 @@
+#include "toolkit/Edit.h"
+
+#include "toolkit/Utf.h"
+
+namespace {
+std::wstring WindowText(HWND hwnd) {
+  const int n = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  const int got = GetWindowTextW(hwnd, text.data(), n + 1);
+  text.resize(static_cast<size_t>(got));
+  return text;
+}
+}  // namespace
+
+TEdit::TEdit(TComponent* owner, TControl* parent) : TControl(owner) {
+  SetTabStop(true);
+  SetParent(parent);
+  SetColor(clWindow);
+  SetBounds(0, 0, 121, 21);
+  CreateHandle();
+}
+
+void TEdit::CreateParams(TCreateParams& params) {
+  TControl::CreateParams(params);
+  params.ClassName = L"EDIT";
+  params.Style |= ES_AUTOHSCROLL | WS_TABSTOP;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TEdit::HandleCreated() {
+  if (!savedText_.empty()) SetWindowTextW(Handle(), savedText_.c_str());
+  savedText_.clear();
+}
+
+void TEdit::HandleDestroying() { savedText_ = WindowText(Handle()); }
+
+std::string TEdit::Text() const { return Narrow(Handle() ? WindowText(Handle()) : savedText_); }
+
+void TEdit::SetText(const std::string& text) {
+  if (Handle()) SetWindowTextW(Handle(), Widen(text).c_str());
+  else savedText_ = Widen(text);
+}
+
+bool TEdit::CommandNotify(WORD code) {
+  if (code != EN_CHANGE) return false;
+  if (OnChange) OnChange(this);
+  return true;
+}
