@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Utf.h"
 
 namespace {
 // The font every part of the window starts with.
@@ -13,6 +14,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetBounds(241, 191, 600, 400);
   SetColor(clBtnFace);
   SetFont(DesignFont());
+  OnCreate = [this](TComponent* sender) { FormCreate(sender); };
   BuildLayout();
   BuildMenus();
   ScaleToScreen();
@@ -41,12 +43,8 @@ void TForm1::BuildLayout() {
   BrowseDrives->SetColor(clWindow);
   BrowseDrives->SetAlign(TAlign::alTop);
 
-  BrowseFiles = Create<TPanel>(this, PanelLeft);
-  BrowseFiles->SetName("BrowseFiles");
-  BrowseFiles->SetBounds(0, 23, 240, 341);
-  BrowseFiles->SetColor(clWindow);
-  BrowseFiles->SetTabStop(true);
-  BrowseFiles->SetAlign(TAlign::alClient);
+  BrowseFiles = Create<TDqFilelistView28>(this, PanelLeft);
+  ConfigureFileList();
 
   PanelDiv = Create<TPanel>(this, PanelLeft);
   PanelDiv->SetName("PanelDiv");
@@ -60,6 +58,36 @@ void TForm1::BuildLayout() {
 
   PopupMenu = Create<TPopupMenu>(this);
   PopupMenu->SetName("PopupMenu");
+}
+
+void TForm1::ConfigureFileList() {
+  // Laid out like the other components: values are stored, nothing is listed yet.
+  BrowseFiles->BeginLoading();
+  BrowseFiles->SetName("BrowseFiles");
+  BrowseFiles->SetBounds(0, 23, 240, 341);
+  BrowseFiles->SetAlign(TAlign::alClient);
+  BrowseFiles->SetColor(clWindow);
+  BrowseFiles->SetTabStop(true);
+  BrowseFiles->SetMask(
+      "*.txt;*.ini;*.sys;*.bat;*.inf;*.htm;*.html;*.xml;*.css;*.js;*.pas;*.dpr;*.dpk;*.inc;*.rc;*.bpr;*.bpk;*.hpp;"
+      "*.cpp;*.h;*.c;*.ffp;*.nfo;*.diz;*.upl;*.log;*.csv;*.1st;*.lst");
+  BrowseFiles->SetFileType(TFileType{ftReadOnly, ftArchive, ftNormal});
+  BrowseFiles->SetShowFolders(false);
+  BrowseFiles->SetDblClickToOpen(false);
+  BrowseFiles->SetParentDirCaption(" Parent");
+  BrowseFiles->SetPopUpMenuEnabled(false);
+  BrowseFiles->SetLanguage(lnEnglish);
+  BrowseFiles->SetTimeFormat(tfShortFormat);
+  BrowseFiles->SetViewStyle(TViewStyle::vsList);
+  BrowseFiles->SetShowColumnHeaders(false);
+  BrowseFiles->SetMultiSelect(false);
+  BrowseFiles->SetReadOnly(true);
+  BrowseFiles->SetColWidth_Name(150);
+  BrowseFiles->SetColWidth_Size(0);
+  BrowseFiles->SetColWidth_Type(0);
+  BrowseFiles->SetColWidth_Mod(0);
+  BrowseFiles->SetColWidth_Attr(0);
+  BrowseFiles->EndLoading();
 }
 
 TMenuItem* TForm1::AddItem(TPopupMenu* menu, const char* name, const char* caption, TNotifyEvent onClick,
@@ -156,6 +184,19 @@ void TForm1::BuildMenus() {
   FMDefault = AddItem(FormMenu, "FMDefault", "Default Settings", nullptr, 49220);
   for (int i = 0; i < FormMenu->Items().Count(); ++i) FormMenu->Items().Items(i)->SetVisible(false);
   SetPopupMenu(FormMenu);
+}
+
+// ---- start-up ------------------------------------------------------------------------
+
+void TForm1::FormCreate(TComponent*) {
+  // The browser starts in the process's current directory.
+  const DWORD length = GetCurrentDirectoryW(0, nullptr);
+  std::wstring cwd(length, L'\0');
+  cwd.resize(GetCurrentDirectoryW(length, cwd.data()));
+  const std::string before = BrowseFiles->Directory();
+  BrowseFiles->SetDirectory(Narrow(cwd));
+  // A new folder was listed just now; otherwise list what the list shows.
+  if (BrowseFiles->Directory() == before) BrowseFiles->UpdateFileList();
 }
 
 // ---- reader events -------------------------------------------------------------

@@ -2,6 +2,7 @@
 // Scrivlet's main window: the browser pane on the left, the reader on the right,
 // three context menus and the window-wide shortcuts.
 #include "app/Reader.h"
+#include "filebrowser/FilelistView.h"
 #include "toolkit/FontDialog.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menu.h"
@@ -17,7 +18,7 @@ class TForm1 : public TForm {
   TSplitter* SplitterV;
   TPanel* PanelRight;
   TPanel* BrowseDrives;  // the folder tree combo takes this place
-  TPanel* BrowseFiles;   // the file list takes this place
+  TDqFilelistView28* BrowseFiles;
   TPanel* PanelDiv;
   TFontDialog* FontText;
   TPopupMenu* PopupMenu;
@@ -49,6 +50,7 @@ class TForm1 : public TForm {
   TMenuItem* FMBFocus;
   TMenuItem* FMDefault;
 
+  void FormCreate(TComponent* sender);
   void ReadTextChange(TComponent* sender);
   void ReadTextMouseDown(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y);
   void CopyMenuClick(TComponent* sender);
@@ -60,6 +62,7 @@ class TForm1 : public TForm {
 
  private:
   void BuildLayout();
+  void ConfigureFileList();
   void BuildMenus();
   TMenuItem* AddItem(TPopupMenu* menu, const char* name, const char* caption, TNotifyEvent onClick,
                      TShortCut shortcut = 0);

@@ -104,25 +104,25 @@ void TDqFilelistView28::SetDirectory(const std::string& value) {
     SetCurrentDirectoryW(Widen(folder).c_str());
   }
   directory_ = std::move(folder);
-  UpdateFileList();
+  if (!Loading()) UpdateFileList();
 }
 
 void TDqFilelistView28::SetMask(const std::string& value) {
   if (value == mask_) return;
   mask_ = value;
-  UpdateFileList();
+  if (!Loading()) UpdateFileList();
 }
 
 void TDqFilelistView28::SetFileType(TFileType value) {
   if (value == fileType_) return;
   fileType_ = value;
-  UpdateFileList();
+  if (!Loading()) UpdateFileList();
 }
 
 void TDqFilelistView28::SetShowFolders(bool value) {
   if (value == showFolders_) return;
   showFolders_ = value;
-  UpdateFileList();
+  if (!Loading()) UpdateFileList();
 }
 
 void TDqFilelistView28::SetParentDirCaption(const std::string& value) {

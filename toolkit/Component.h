@@ -36,7 +36,17 @@ class TComponent {
   // Tells the component that another one of the same owner comes or goes.
   virtual void Notification(TComponent* component, TOperation operation);
 
+  // While a window lays out its components, setters store values without acting on them.
+  bool Loading() const { return loading_; }
+  void BeginLoading() { loading_ = true; }
+  void EndLoading() {
+    loading_ = false;
+    Loaded();
+  }
+
  protected:
+  // Called when loading ends.
+  virtual void Loaded() {}
   // Frees owned components, last created first.
   void DestroyComponents();
 
@@ -48,4 +58,5 @@ class TComponent {
   std::string name_;
   std::vector<std::unique_ptr<TComponent>> components_;
   bool destroying_ = false;
+  bool loading_ = false;
 };

@@ -4,6 +4,7 @@
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/MainWindowFixture.h"
 #include "toolkit/Application.h"
+#include "toolkit/Utf.h"
 
 namespace {
 std::vector<std::string> Captions(TPopupMenu* menu) {
@@ -255,4 +256,38 @@ TEST_F(MainWindowTest, SplitterKeepsBothSidesAtLeastThirtyWide) {
   drag(-100, false);
   EXPECT_EQ(form->PanelLeft->Width(), before - 100);
   EXPECT_EQ(form->SplitterV->Left(), before - 100);
+}
+
+TEST(MainWindowStart, ListsTheCurrentFolderTextFilesSortedInListStyle) {
+  TTempDir dir;
+  dir.Write("zeta.txt", "z");
+  dir.Write("Alpha.log", "a");
+  dir.Write("picture.png", "p");
+  dir.Write("notes.ini", "n");
+  dir.MakeDir("sub");
+  wchar_t saved[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, saved);
+  SetCurrentDirectoryW(Widen(dir.Path()).c_str());
+  {
+    TForm1 form(nullptr);
+    TDqFilelistView28* list = form.BrowseFiles;
+    EXPECT_EQ(list->Directory(), dir.Path());
+    std::vector<std::string> names;
+    for (int i = 0; i < list->Count(); ++i) names.push_back(list->Item(i).Caption);
+    EXPECT_EQ(names, (std::vector<std::string>{"Alpha.log", "notes.ini", "zeta.txt"}));
+    EXPECT_EQ(list->ViewStyle(), TViewStyle::vsList);
+    EXPECT_FALSE(list->ShowColumnHeaders());
+    EXPECT_FALSE(list->MultiSelect());
+    EXPECT_TRUE(list->ReadOnly());
+    EXPECT_FALSE(list->ShowFolders());
+    EXPECT_FALSE(list->DblClickToOpen());
+    EXPECT_FALSE(list->PopUpMenuEnabled());
+    EXPECT_EQ(list->ParentDirCaption(), " Parent");
+    EXPECT_EQ(list->ColWidth_Name(), 150);
+    EXPECT_EQ(list->ColWidth_Attr(), 0);
+    EXPECT_EQ(static_cast<TControl*>(list)->PopupMenu(), form.FileMenu);
+    EXPECT_EQ(list->Item(0).SubItems[kSubKind], "file");
+    EXPECT_EQ(list->Item(0).SubItems[kSubPath], dir.Path() + "Alpha.log");
+  }
+  SetCurrentDirectoryW(saved);
 }
