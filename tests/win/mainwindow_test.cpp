@@ -291,3 +291,18 @@ TEST(MainWindowStart, ListsTheCurrentFolderTextFilesSortedInListStyle) {
   }
   SetCurrentDirectoryW(saved);
 }
+
+TEST_F(MainWindowTest, MovingToAScreenOfAnotherResolutionRescalesTheLayout) {
+  RECT suggested{241, 191, 241 + 900, 191 + 600};
+  SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(form->PixelsPerInch(), 144);
+  EXPECT_EQ(form->PanelLeft->Width(), 360);
+  EXPECT_EQ(form->PanelTop->Height(), 3);
+  EXPECT_EQ(form->BrowseDrives->Height(), 32);
+  EXPECT_EQ(form->Font().Height, -17);
+  EXPECT_EQ(form->ReadText->Font().Height, -17);
+  RECT rc;
+  GetWindowRect(form->Handle(), &rc);
+  EXPECT_EQ(rc.right - rc.left, 900);
+  EXPECT_EQ(form->PanelRight->Left(), 360 + form->SplitterV->Width());
+}
