@@ -17,6 +17,7 @@ scrivlet_install_deps() {
   command -v x86_64-w64-mingw32-windres >/dev/null || need+=(binutils-mingw-w64-x86-64)
   command -v wine >/dev/null || need+=(wine)
   [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
+  [ -f /usr/share/wine/fonts/tahoma.ttf ] || need+=(fonts-wine)
   command -v Xvfb >/dev/null || need+=(xvfb)
   command -v xdotool >/dev/null || need+=(xdotool)
   command -v import >/dev/null || need+=(imagemagick)
