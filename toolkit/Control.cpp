@@ -166,6 +166,9 @@ LRESULT TControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     return WndProc(msg, wParam, lParam);
   } catch (const std::exception& e) {
     if (Application) Application->HandleException(e);
+  } catch (...) {
+    // Nothing may cross the platform's callback.
+    if (Application) Application->ShowException("Unexpected failure");
   }
   return 0;
 }
