@@ -90,14 +90,12 @@ void TForm1::ConfigureFileList() {
   BrowseFiles->EndLoading();
 }
 
-TMenuItem* TForm1::AddItem(TPopupMenu* menu, const char* name, const char* caption, TNotifyEvent onClick,
-                           TShortCut shortcut) {
+TMenuItem* TForm1::NewItem(const char* name, const char* caption, TNotifyEvent onClick, TShortCut shortcut) {
   TMenuItem* item = Create<TMenuItem>(this);
   item->SetName(name);
   item->SetCaption(caption);
   item->SetShortCut(shortcut);
   item->OnClick = std::move(onClick);
-  menu->Items().Add(item);
   return item;
 }
 
@@ -105,27 +103,16 @@ void TForm1::BuildMenus() {
   using namespace std::placeholders;
   auto handler = [this](void (TForm1::*fn)(TComponent*)) { return TNotifyEvent(std::bind(fn, this, _1)); };
 
-  // Reader menu.
-  FontMenu = Create<TMenuItem>(this);
-  CopyMenu = Create<TMenuItem>(this);
-  BrowseMenu = Create<TMenuItem>(this);
-  N1 = Create<TMenuItem>(this);
-  N2 = Create<TMenuItem>(this);
-  WrapMenu = Create<TMenuItem>(this);
-  auto setup = [](TMenuItem* item, const char* name, const char* caption, TNotifyEvent onClick) {
-    item->SetName(name);
-    item->SetCaption(caption);
-    item->OnClick = std::move(onClick);
-  };
-  setup(CopyMenu, "CopyMenu", "Copy To Clipboard", handler(&TForm1::CopyMenuClick));
+  // Items are made in the order the window declares them; each menu lists its own order below.
+  FontMenu = NewItem("FontMenu", "Reader Font  ...", handler(&TForm1::FontMenuClick));
+  CopyMenu = NewItem("CopyMenu", "Copy To Clipboard", handler(&TForm1::CopyMenuClick));
   CopyMenu->SetEnabled(false);
-  setup(N1, "N1", "-", nullptr);
-  setup(BrowseMenu, "BrowseMenu", "View Browser", handler(&TForm1::BrowseMenuClick));
+  BrowseMenu = NewItem("BrowseMenu", "View Browser", handler(&TForm1::BrowseMenuClick));
   BrowseMenu->SetChecked(true);
-  setup(WrapMenu, "WrapMenu", "Word Wrap", handler(&TForm1::WrapMenuClick));
+  N1 = NewItem("N1", "-", nullptr);
+  N2 = NewItem("N2", "-", nullptr);
+  WrapMenu = NewItem("WrapMenu", "Word Wrap", handler(&TForm1::WrapMenuClick));
   WrapMenu->SetChecked(true);
-  setup(N2, "N2", "-", nullptr);
-  setup(FontMenu, "FontMenu", "Reader Font  ...", handler(&TForm1::FontMenuClick));
 
   // The 2-pixel strip across the top, and the browser menu.
   PanelTop = Create<TPanel>(this, this);
@@ -147,24 +134,17 @@ void TForm1::BuildMenus() {
     ReadTextMouseDown(s, b, sh, x, y);
   };
 
-  FocusMenu = Create<TMenuItem>(this);
-  setup(FocusMenu, "FocusMenu", "Browser Focus", handler(&TForm1::FocusMenuClick));
+  FocusMenu = NewItem("FocusMenu", "Browser Focus", handler(&TForm1::FocusMenuClick));
   FocusMenu->SetChecked(true);
   FontBrowse = Create<TFontDialog>(this);
   FontBrowse->SetName("FontBrowse");
   FontBrowse->SetFont(DesignFont());
-  FontMenuB = Create<TMenuItem>(this);
-  setup(FontMenuB, "FontMenuB", "Browser Font ...", nullptr);
-  FolderMenu = Create<TMenuItem>(this);
-  setup(FolderMenu, "FolderMenu", "Show Folders", nullptr);
-  N3 = Create<TMenuItem>(this);
-  setup(N3, "N3", "-", nullptr);
-  DefaultSettings1 = Create<TMenuItem>(this);
-  setup(DefaultSettings1, "DefaultSettings1", "Default Settings", nullptr);
-  N5 = Create<TMenuItem>(this);
-  setup(N5, "N5", "-", nullptr);
-  About1 = Create<TMenuItem>(this);
-  setup(About1, "About1", "About Scrivlet ...", nullptr);
+  FontMenuB = NewItem("FontMenuB", "Browser Font ...", nullptr);
+  FolderMenu = NewItem("FolderMenu", "Show Folders", nullptr);
+  N3 = NewItem("N3", "-", nullptr);
+  DefaultSettings1 = NewItem("DefaultSettings1", "Default Settings", nullptr);
+  N5 = NewItem("N5", "-", nullptr);
+  About1 = NewItem("About1", "About Scrivlet ...", nullptr);
 
   for (TMenuItem* item : {CopyMenu, N1, BrowseMenu, FontMenuB, N2, WrapMenu, FontMenu}) PopupMenu->Items().Add(item);
   for (TMenuItem* item : {FolderMenu, FocusMenu, N3, DefaultSettings1, N5, About1}) FileMenu->Items().Add(item);
@@ -173,16 +153,20 @@ void TForm1::BuildMenus() {
   // The window menu: invisible items that only carry the window-wide shortcuts.
   FormMenu = Create<TPopupMenu>(this);
   FormMenu->SetName("FormMenu");
-  FMselect = AddItem(FormMenu, "FMselect", "Select All", handler(&TForm1::SelectAllMenuClick), 16449);
-  FMCopy = AddItem(FormMenu, "FMCopy", "Copy To Clipboard", handler(&TForm1::CopyMenuClick), 16451);
-  FMViewBrowser = AddItem(FormMenu, "FMViewBrowser", "View Browser", handler(&TForm1::BrowseMenuClick), 16450);
-  FMBFont = AddItem(FormMenu, "FMBFont", "Browser Font", nullptr, 49218);
-  FMWordWrap = AddItem(FormMenu, "FMWordWrap", "Word Wrap", handler(&TForm1::WrapMenuClick), 16471);
-  FMRFont = AddItem(FormMenu, "FMRFont", "Reader Font", handler(&TForm1::FontMenuClick), 49234);
-  FMShowFolders = AddItem(FormMenu, "FMShowFolders", "Show Folders", nullptr, 49222);
-  FMBFocus = AddItem(FormMenu, "FMBFocus", "Browser Focus", handler(&TForm1::FocusMenuClick), 16454);
-  FMDefault = AddItem(FormMenu, "FMDefault", "Default Settings", nullptr, 49220);
-  for (int i = 0; i < FormMenu->Items().Count(); ++i) FormMenu->Items().Items(i)->SetVisible(false);
+  FMselect = NewItem("FMselect", "Select All", handler(&TForm1::SelectAllMenuClick), 16449);
+  FMCopy = NewItem("FMCopy", "Copy To Clipboard", handler(&TForm1::CopyMenuClick), 16451);
+  FMViewBrowser = NewItem("FMViewBrowser", "View Browser", handler(&TForm1::BrowseMenuClick), 16450);
+  FMBFont = NewItem("FMBFont", "Browser Font", nullptr, 49218);
+  FMWordWrap = NewItem("FMWordWrap", "Word Wrap", handler(&TForm1::WrapMenuClick), 16471);
+  FMRFont = NewItem("FMRFont", "Reader Font", handler(&TForm1::FontMenuClick), 49234);
+  FMShowFolders = NewItem("FMShowFolders", "Show Folders", nullptr, 49222);
+  FMBFocus = NewItem("FMBFocus", "Browser Focus", handler(&TForm1::FocusMenuClick), 16454);
+  FMDefault = NewItem("FMDefault", "Default Settings", nullptr, 49220);
+  for (TMenuItem* item : {FMselect, FMCopy, FMViewBrowser, FMBFont, FMWordWrap, FMRFont, FMShowFolders, FMBFocus,
+                          FMDefault}) {
+    item->SetVisible(false);
+    FormMenu->Items().Add(item);
+  }
   SetPopupMenu(FormMenu);
 }
 

@@ -64,7 +64,6 @@ class TForm1 : public TForm {
   void BuildLayout();
   void ConfigureFileList();
   void BuildMenus();
-  TMenuItem* AddItem(TPopupMenu* menu, const char* name, const char* caption, TNotifyEvent onClick,
-                     TShortCut shortcut = 0);
+  TMenuItem* NewItem(const char* name, const char* caption, TNotifyEvent onClick, TShortCut shortcut = 0);
   void UpdateCopyEnabled();
 };

@@ -51,21 +51,6 @@ TEST_F(ReportIfExistsTest, FreeNameIsNotReported) {
   EXPECT_EQ(Scripted().Count("message"), 0);
 }
 
-// A UTC file time whose local time is the given calendar time.
-FILETIME UtcOfLocal(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
-  SYSTEMTIME st{};
-  st.wYear = year;
-  st.wMonth = month;
-  st.wDay = day;
-  st.wHour = hour;
-  st.wMinute = minute;
-  st.wSecond = second;
-  FILETIME local{}, utc{};
-  SystemTimeToFileTime(&st, &local);
-  LocalFileTimeToFileTime(&local, &utc);
-  return utc;
-}
-
 class FileTimeTextTest : public ::testing::Test {
  protected:
   void SetUp() override { saved_ = FormatSettings; }

@@ -48,14 +48,8 @@ void FilelistTest::ListTempDir() { view->SetDirectory(dir.Path()); }
 
 void FilelistTest::SetWriteTime(const std::string& path, WORD year, WORD month, WORD day, WORD hour,
                                 WORD minute) {
-  SYSTEMTIME st{};
-  st.wYear = year;
-  st.wMonth = month;
-  st.wDay = day;
-  st.wHour = hour;
-  st.wMinute = minute;
-  FILETIME ft;
-  SystemTimeToFileTime(&st, &ft);
+  // Given in local time, as the list shows it.
+  const FILETIME ft = UtcOfLocal(year, month, day, hour, minute);
   const DWORD attrs = GetFileAttributesW(Widen(path).c_str());
   const DWORD flags = (attrs & FILE_ATTRIBUTE_DIRECTORY) ? FILE_FLAG_BACKUP_SEMANTICS : 0;
   UniqueFile f(CreateFileW(Widen(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -1,5 +1,7 @@
 #pragma once
 // Temporary folders and files for tests, removed again at the end.
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,9 @@ class TTempDir {
  private:
   std::string path_;
 };
+
+// The UTC file time whose local time is the given calendar time.
+FILETIME UtcOfLocal(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second = 0);
 
 // Pumps the message queue until it is empty.
 void PumpMessages();
