@@ -6,9 +6,18 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   TApplication app;
-  app.Initialize();
   app.SetTitle("Scrivlet");
-  app.CreateForm<TForm1>();
-  app.Run(showCommand);
+  // Last resort: a failure that no handler caught is shown before the program ends.
+  try {
+    app.Initialize();
+    app.CreateForm<TForm1>();
+    app.Run(showCommand);
+  } catch (const std::exception& e) {
+    app.HandleException(e);
+    return 1;
+  } catch (...) {
+    app.ShowException("Unexpected failure");
+    return 1;
+  }
   return 0;
 }

@@ -77,7 +77,13 @@ void TForm::SetClientSize(int width, int height) {
 }
 
 void TForm::DoCreate() {
-  if (OnCreate) OnCreate(this);
+  if (!OnCreate) return;
+  // A failure of the creation handler is reported like any other; the window stays.
+  try {
+    OnCreate(this);
+  } catch (const std::exception& e) {
+    if (Application) Application->HandleException(e);
+  }
 }
 
 void TForm::ScaleToScreen() {

@@ -1,6 +1,8 @@
 // Toolkit behaviour the windows rely on: ownership, focus, alignment, shortcuts, the error box.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestFiles.h"
@@ -49,7 +51,26 @@ class TProbeForm : public TForm {
   TPanel* inner;
   TMemo* memo;
 };
+
+// A window whose creation handler fails, as a listing that cannot be read would.
+class TFailingCreateForm : public TForm {
+ public:
+  explicit TFailingCreateForm(TComponent* owner) : TForm(owner) {
+    OnCreate = [](TComponent*) { throw Exception("Cannot list C:\\gone"); };
+    DoCreate();
+  }
+};
 }  // namespace
+
+TEST(Toolkit, AFailingCreationHandlerReachesTheErrorBoxAndTheWindowStays) {
+  std::unique_ptr<TFailingCreateForm> form;
+  ASSERT_NO_THROW(form = std::make_unique<TFailingCreateForm>(nullptr));
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(Scripted().Last().Text, "Cannot list C:\\gone.");
+  EXPECT_EQ(Scripted().Last().Caption, "Scrivlet");
+  EXPECT_TRUE(Scripted().Last().Flags & MB_ICONERROR);
+  EXPECT_NE(form->Handle(), nullptr);
+}
 
 TEST(Toolkit, ErrorBoxAddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
   EXPECT_EQ(TApplication::ErrorBoxText("Cannot open file C:\\x.log"), "Cannot open file C:\\x.log.");
