@@ -211,6 +211,13 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
       }
       break;
+    case WM_SYSCOLORCHANGE:
+      // A brush of a system colour holds the old colour: make it again, here and below.
+      if (color_ & clSystemColor) brush_.reset();
+      Invalidate();
+      for (TControl* c : children_)
+        if (c->handle_) SendMessageW(c->handle_, msg, wParam, lParam);
+      break;
     case WM_SETCURSOR:
       if (Application && Application->CursorOverride()) {
         ::SetCursor(Application->CursorOverride());
@@ -427,14 +434,14 @@ void TControl::Realign() {
 
 void TControl::ChangeScale(int multiplier, int divisor) {
   if (multiplier == divisor) return;
-  left_ = MulDiv(left_, multiplier, divisor);
-  top_ = MulDiv(top_, multiplier, divisor);
+  // A window of its own keeps its place on the screen; only what it holds moves.
+  if (parent_) {
+    left_ = MulDiv(left_, multiplier, divisor);
+    top_ = MulDiv(top_, multiplier, divisor);
+  }
   width_ = MulDiv(width_, multiplier, divisor);
   height_ = MulDiv(height_, multiplier, divisor);
-  if (!parentFont_) {
-    font_.Height = MulDiv(font_.Height, multiplier, divisor);
-    font_.PixelsPerInch = MulDiv(font_.PixelsPerInch, multiplier, divisor);
-  }
+  if (!parentFont_) font_.SetPixelsPerInch(MulDiv(font_.PixelsPerInch, multiplier, divisor));
   ApplyBounds();
   for (TControl* c : children_) {
     if (c->parentFont_) {

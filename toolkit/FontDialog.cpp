@@ -6,6 +6,10 @@
 
 TFontDialog::TFontDialog(TComponent* owner) : TComponent(owner) {}
 
+void TFontDialog::ChangeScale(int multiplier, int divisor) {
+  if (multiplier != divisor) font_.SetPixelsPerInch(MulDiv(font_.PixelsPerInch, multiplier, divisor));
+}
+
 bool TFontDialog::Execute(HWND owner) {
   LOGFONTW lf = font_.ToLogFont();
   CHOOSEFONTW cf{};

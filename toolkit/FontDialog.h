@@ -12,6 +12,8 @@ class TFontDialog : public TComponent {
 
   // Shows the chooser starting from Font; true and the chosen font in Font when confirmed.
   bool Execute(HWND owner);
+  // The owning window moved to another resolution: the font keeps its size in points.
+  void ChangeScale(int multiplier, int divisor);
 
  private:
   TFont font_;

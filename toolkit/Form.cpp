@@ -3,6 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/Exception.h"
+#include "toolkit/FontDialog.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Utf.h"
 
@@ -86,12 +87,15 @@ void TForm::DoCreate() {
   }
 }
 
-void TForm::ScaleToScreen() {
-  const int dpi = WindowDpi(Handle());
-  if (dpi != pixelsPerInch_) {
-    ChangeScale(dpi, pixelsPerInch_);
-    pixelsPerInch_ = dpi;
-  }
+void TForm::ScaleToScreen() { ScaleTo(WindowDpi(Handle())); }
+
+void TForm::ScaleTo(int dpi) {
+  if (dpi == pixelsPerInch_ || dpi <= 0) return;
+  ChangeScale(dpi, pixelsPerInch_);
+  // The font dialogs start from fonts of the same resolution as the controls they serve.
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* dialog = dynamic_cast<TFontDialog*>(Component(i))) dialog->ChangeScale(dpi, pixelsPerInch_);
+  pixelsPerInch_ = dpi;
 }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -112,11 +116,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DPICHANGED: {
       // The window moved to a screen of another resolution: scale the layout with it.
-      const int dpi = HIWORD(wParam);
-      if (dpi != pixelsPerInch_) {
-        ChangeScale(dpi, pixelsPerInch_);
-        pixelsPerInch_ = dpi;
-      }
+      ScaleTo(HIWORD(wParam));
       const RECT* r = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(Handle(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);

@@ -69,6 +69,8 @@ class TForm : public TControl {
   void DoCreate();
   // Scales the layout from the design resolution to the screen's.
   void ScaleToScreen();
+  // Scales the layout and the font dialogs the window owns to `dpi`.
+  void ScaleTo(int dpi);
 
  private:
   bool CloseQuery();

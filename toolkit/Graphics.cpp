@@ -11,6 +11,12 @@ int TFont::Size() const { return -MulDiv(Height, 72, PixelsPerInch); }
 
 void TFont::SetSize(int points) { Height = -MulDiv(points, PixelsPerInch, 72); }
 
+void TFont::SetPixelsPerInch(int dpi) {
+  if (dpi == PixelsPerInch || dpi <= 0 || PixelsPerInch <= 0) return;
+  Height = MulDiv(Height, dpi, PixelsPerInch);
+  PixelsPerInch = dpi;
+}
+
 LOGFONTW TFont::ToLogFont() const {
   LOGFONTW lf{};
   lf.lfHeight = Height;

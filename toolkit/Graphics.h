@@ -39,8 +39,11 @@ struct TFont {
   TFontStyles Style;
   int PixelsPerInch = 96;
 
+  // Points and pixel height convert at PixelsPerInch, the resolution Height is measured at.
   int Size() const;
   void SetSize(int points);
+  // The same font measured at another resolution: Height follows, Size stays.
+  void SetPixelsPerInch(int dpi);
   bool operator==(const TFont&) const = default;
 
   LOGFONTW ToLogFont() const;

@@ -306,3 +306,22 @@ TEST_F(MainWindowTest, MovingToAScreenOfAnotherResolutionRescalesTheLayout) {
   EXPECT_EQ(rc.right - rc.left, 900);
   EXPECT_EQ(form->PanelRight->Left(), 360 + form->SplitterV->Width());
 }
+
+TEST_F(MainWindowTest, FontDialogsFollowTheResolutionSoAnUnchangedChoiceKeepsTheFont) {
+  RECT suggested{241, 191, 241 + 900, 191 + 600};
+  SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  for (TFontDialog* dialog : {form->FontText, form->FontBrowse}) {
+    EXPECT_EQ(dialog->Font().Height, -17);
+    EXPECT_EQ(dialog->Font().PixelsPerInch, 144);
+    EXPECT_EQ(dialog->Font().Size(), form->Font().Size());
+  }
+  LONG offered = 0;
+  Scripted().FontAnswer = [&](CHOOSEFONTW& cf) {
+    offered = cf.lpLogFont->lfHeight;
+    return true;  // OK without a change
+  };
+  form->FontMenu->Click();
+  EXPECT_EQ(offered, -17);
+  EXPECT_EQ(form->ReadText->Font().Height, -17);
+  EXPECT_EQ(form->ReadText->Font().PixelsPerInch, 144);
+}

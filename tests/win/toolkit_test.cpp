@@ -84,6 +84,45 @@ TEST(Toolkit, ErrorBoxAddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
   EXPECT_EQ(TApplication::ErrorBoxText("caf\xC3\xA9"), "caf\xC3\xA9.");
 }
 
+TEST(Toolkit, ScalingAWindowScalesItsSizeAndContentsButNotItsPlace) {
+  TProbeForm form(nullptr);
+  form.ChangeScale(150, 100);
+  RECT rc;
+  GetWindowRect(form.Handle(), &rc);
+  EXPECT_EQ(rc.left, 50);
+  EXPECT_EQ(rc.top, 50);
+  EXPECT_EQ(rc.right - rc.left, 600);
+  EXPECT_EQ(form.left->Width(), 150);
+  EXPECT_EQ(form.top->Height(), 30);
+}
+
+TEST(Toolkit, AChangeOfSystemColoursPaintsWithTheNewColour) {
+  TProbeForm form(nullptr);
+  form.left->SetColor(clBtnFace);
+  const auto erased = [&] {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 4);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(form.left->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const COLORREF colour = GetPixel(dc, 1, 1);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return colour;
+  };
+  const int element = COLOR_BTNFACE;
+  const COLORREF before = GetSysColor(element);
+  EXPECT_EQ(erased(), before);
+  const COLORREF changed = RGB(10, 200, 30);
+  ASSERT_TRUE(SetSysColors(1, &element, &changed));
+  SendMessageW(form.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+  const COLORREF after = erased();
+  SetSysColors(1, &element, &before);
+  EXPECT_EQ(after, changed);
+}
+
 TEST(Toolkit, OwnerFreesComponentsAndTellsTheOthers) {
   TComponent owner(nullptr);
   auto* watcher = TComponent::Create<TWatcher>(&owner);
