@@ -64,15 +64,7 @@ std::string DateKeyText(const FILETIME& time) {
 }
 
 // Appends the text in UTF-8, reusing the string's storage.
-void AppendUtf8(std::wstring_view wide, std::string& out) {
-  if (wide.empty()) return;
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                    nullptr);
-  const std::size_t at = out.size();
-  out.resize(at + static_cast<std::size_t>(n));
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data() + at, n, nullptr,
-                      nullptr);
-}
+void AppendUtf8(std::wstring_view wide, std::string& out) { AppendNarrow(wide, out); }
 }  // namespace
 
 void TDqFilelistView28::UpdateFileList() {

@@ -406,15 +406,21 @@ int TListView::FindCaption(const NMLVFINDITEMW& find) const {
   if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz || items_.empty()) return -1;
   const std::wstring wanted = info.psz;
   const bool whole = !(info.flags & LVFI_PARTIAL);
+  // Only the start of each caption is compared, in one buffer: a keystroke in a folder of
+  // many entries converts no whole caption and allocates nothing per entry.
+  std::wstring start;
+  start.reserve(wanted.size() + 2);
   const int n = Count();
-  const int start = find.iStart >= 0 && find.iStart < n ? find.iStart : 0;
+  const int first = find.iStart >= 0 && find.iStart < n ? find.iStart : 0;
   for (int step = 0; step < n; ++step) {
-    int i = start + step;
+    int i = first + step;
     if (i >= n) {
       if (!(info.flags & LVFI_WRAP)) break;
       i -= n;
     }
-    if (StartsWithNoCase(Widen(items_[static_cast<std::size_t>(i)].Caption), wanted, whole)) return i;
+    start.clear();
+    AppendWiden(items_[static_cast<std::size_t>(i)].Caption, start, wanted.size() + 1);
+    if (StartsWithNoCase(start, wanted, whole)) return i;
   }
   return -1;
 }

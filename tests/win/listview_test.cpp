@@ -5,12 +5,26 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <memory>
+#include <new>
 
 #include "tests/win/support/FilelistFixture.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
+
+namespace {
+int allocations = 0;  // counted by the replaced operator new below
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++allocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 class ListViewTest : public ::testing::Test {
@@ -160,6 +174,22 @@ TEST_F(ListViewTest, TypingFindsTheNextCaptionWithThatBeginning) {
   info.flags = LVFI_STRING;
   info.psz = L"blueberry";
   EXPECT_EQ(ListView_FindItem(list->Handle(), -1, &info), 2);
+}
+
+TEST_F(ListViewTest, TypingConvertsNoWholeCaptionPerEntry) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 2000; ++i) names.push_back("a caption far longer than any short text " + std::to_string(i));
+  names.push_back("\xC3\xA9t\xC3\xA9 caption");
+  for (const std::string& name : names) list->AddItem({name, 0, {}});
+  LVFINDINFOW info{};
+  info.flags = LVFI_PARTIAL | LVFI_WRAP;
+  info.psz = L"\u00c9T\u00c9";
+  const int before = allocations;
+  EXPECT_EQ(ListView_FindItem(list->Handle(), -1, &info), 2000);
+  EXPECT_LT(allocations - before, 20);
+  info.flags = LVFI_STRING;
+  info.psz = L"a caption far longer than any short text 7";
+  EXPECT_EQ(ListView_FindItem(list->Handle(), -1, &info), 7);
 }
 
 TEST_F(ListViewTest, ColumnClicksAndCaptionEditsReachTheEvents) {
