@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 
 #include "app/LineBreaks.h"
 #include "toolkit/Exception.h"
@@ -11,6 +12,8 @@
 #include "toolkit/Utf.h"
 
 namespace {
+constexpr char kCapacity[] = "Text exceeds memo capacity";
+
 const TLeadByteTable& SystemLeadBytes() {
   static const TLeadByteTable table = [] {
     TLeadByteTable t{};
@@ -30,13 +33,9 @@ std::string ReadWholeFile(const std::string& path) {
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) throw Exception("Cannot open file " + path);
   std::string buffer;
-  try {
-    buffer.resize(static_cast<size_t>(size.QuadPart));
-  } catch (const std::bad_alloc&) {
-    throw Exception("Text exceeds memo capacity");
-  } catch (const std::length_error&) {
-    throw Exception("Text exceeds memo capacity");
-  }
+  // A size the address space cannot hold (a 32-bit build) must not wrap around.
+  if (static_cast<unsigned long long>(size.QuadPart) > buffer.max_size()) throw std::length_error("file size");
+  buffer.resize(static_cast<size_t>(size.QuadPart));
   // One buffer; a single ReadFile takes at most 4 GiB, so very large files arrive in pieces.
   size_t done = 0;
   while (done < buffer.size()) {
@@ -54,6 +53,19 @@ std::string ReadWholeFile(const std::string& path) {
 TReader::TReader(TComponent* owner, TControl* parent) : TMemo(owner, parent) {}
 
 void TReader::LoadFromFile(const std::string& path) {
+  // Whatever runs out of room on the way, the view cannot take this text.
+  try {
+    Load(path);
+  } catch (const std::bad_alloc&) {
+    throw Exception(kCapacity);
+  } catch (const std::length_error&) {
+    throw Exception(kCapacity);
+  } catch (const std::range_error&) {
+    throw Exception(kCapacity);
+  }
+}
+
+void TReader::Load(const std::string& path) {
   std::string text = ReadWholeFile(path);
   NormalizeLineBreaks(text, SystemLeadBytes());
   if (text == shown_) {
@@ -68,20 +80,21 @@ void TReader::LoadFromFile(const std::string& path) {
   // The view keeps what comes before the first zero byte.
   const size_t nul = text.find('\0');
   if (nul != std::string::npos) text.resize(nul);
-  std::wstring wide;
-  try {
-    wide = AnsiToWide(text);
-  } catch (const std::bad_alloc&) {
-    throw Exception("Text exceeds memo capacity");
-  }
+  const std::wstring wide = AnsiToWide(text);
   if (!SetTextW(wide)) {
     SetTextW(AnsiToWide(shown_));
-    throw Exception("Text exceeds memo capacity");
+    throw Exception(kCapacity);
   }
   shown_.swap(text);
   SendMessageW(Handle(), EM_SETSEL, 0, 0);
   SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
   Change();
+}
+
+void TReader::TextLost() {
+  // The view is empty now: a click on the same file must show it again.
+  shown_.clear();
+  TMemo::TextLost();
 }
 
 void TReader::Clear() {

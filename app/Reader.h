@@ -20,5 +20,8 @@ class TReader : public TMemo {
   const std::string& ShownBytes() const { return shown_; }
 
  private:
+  void Load(const std::string& path);
+  void TextLost() override;
+
   std::string shown_;
 };

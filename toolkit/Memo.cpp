@@ -1,5 +1,7 @@
 #include "toolkit/Memo.h"
 
+#include "toolkit/Application.h"
+
 TMemo::TMemo(TComponent* owner, TControl* parent) : TControl(owner) {
   SetTabStop(true);
   SetParent(parent);
@@ -24,10 +26,17 @@ void TMemo::HandleCreated() {
   // No typing limit of the control's own: the text may be as long as memory allows.
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
   if (!savedText_.empty()) {
-    SetWindowTextW(Handle(), savedText_.c_str());
-    savedText_.clear();
-    savedText_.shrink_to_fit();
+    std::wstring text;
+    text.swap(savedText_);
+    if (!SetTextW(text)) {
+      SetWindowTextW(Handle(), L"");
+      TextLost();
+    }
   }
+}
+
+void TMemo::TextLost() {
+  if (Application) Application->ShowException("Text exceeds memo capacity");
 }
 
 void TMemo::HandleDestroying() { savedText_ = TextW(); }
@@ -59,6 +68,7 @@ std::wstring TMemo::TextW() const {
 }
 
 bool TMemo::SetTextW(const std::wstring& text) {
+  if (text.size() > kMaxTextLength) return false;
   if (!SendMessageW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) return false;
   // A control that took only part of the text could not hold it.
   return GetWindowTextLengthW(Handle()) == static_cast<int>(wcsnlen(text.c_str(), text.size()));

@@ -23,6 +23,8 @@ class TMemo : public TControl {
   std::wstring TextW() const;
   // False when the control refuses the text because it cannot hold it; its text is then unchanged.
   bool SetTextW(const std::wstring& text);
+  // The most characters the control holds.
+  static constexpr std::size_t kMaxTextLength = 0x7FFFFFFE;
   int TextLength() const;
   virtual void Clear();
 
@@ -40,6 +42,9 @@ class TMemo : public TControl {
   void HandleCreated() override;
   void HandleDestroying() override;
   void Change();
+  // The window re-created for a new WordWrap or ScrollBars could not take the text back.
+  // The text is gone; by default the standard error box says so.
+  virtual void TextLost();
 
  private:
   bool readOnly_ = false;

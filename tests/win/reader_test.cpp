@@ -1,6 +1,10 @@
 // The reader pane: loading a file, the unchanged-file rule, failures, and the Copy enabling rule.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+#include <stdexcept>
+
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/MainWindowFixture.h"
 #include "toolkit/Application.h"
@@ -8,8 +12,39 @@
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
+// Allocations of this size or more fail once `largeToSkip` of them have succeeded, as
+// they would in a process whose memory is exhausted.
+namespace {
+std::size_t failFrom = 0;
+int largeToSkip = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (failFrom && size >= failFrom && largeToSkip-- == 0) {
+    failFrom = 0;
+    throw std::bad_alloc();
+  }
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
 namespace {
 using ReaderTest = MainWindowTest;
+
+// A view that refuses any text while `refuse` is set.
+class TRefusingReader : public TReader {
+ public:
+  using TReader::TReader;
+  bool refuse = false;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (refuse && msg == WM_SETTEXT) return FALSE;
+    return TReader::WndProc(msg, wParam, lParam);
+  }
+};
 
 std::wstring Shown(TForm1& form) { return form.ReadText->TextW(); }
 
@@ -124,6 +159,44 @@ TEST_F(ReaderTest, AFailureInAHandlerReachesTheStandardErrorBox) {
   EXPECT_EQ(Scripted().Last().Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
   // The program goes on.
   EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST_F(ReaderTest, RunningOutOfMemoryWhileLoadingIsReportedAsTooMuchText) {
+  LoadText("previous");
+  // Lone line feeds make the load copy the text once more after reading it.
+  const std::string path = dir.Write("big.txt", std::string(1 << 20, '\n'));
+  failFrom = 1 << 19;
+  largeToSkip = 1;  // the read succeeds, the copy fails
+  EXPECT_EQ(LoadFailure(*form, path), "Text exceeds memo capacity");
+  failFrom = 0;
+  EXPECT_EQ(Shown(*form), L"previous");
+}
+
+TEST_F(ReaderTest, MoreBytesThanThePlatformConvertsAreRefusedNotCut) {
+  // Address space only: the conversion must refuse before reading past the first bytes.
+  constexpr SIZE_T kReserved = (SIZE_T{1} << 32) + 4096;
+  char* base = static_cast<char*>(VirtualAlloc(nullptr, kReserved, MEM_RESERVE, PAGE_NOACCESS));
+  ASSERT_NE(base, nullptr);
+  ASSERT_NE(VirtualAlloc(base, 4096, MEM_COMMIT, PAGE_READWRITE), nullptr);
+  memcpy(base, "abc", 3);
+  for (std::size_t size : {(std::size_t{1} << 31) + 3, (std::size_t{1} << 32) + 3})
+    EXPECT_THROW(AnsiToWide(std::string_view(base, size)), std::length_error) << size;
+  VirtualFree(base, 0, MEM_RELEASE);
+}
+
+TEST_F(ReaderTest, TextLostByAWrapRebuildIsReportedAndTheFileShowsAgain) {
+  TForm host(nullptr);
+  auto* reader = TComponent::Create<TRefusingReader>(&host, &host);
+  const std::string path = dir.Write("shown.txt", "shown text");
+  reader->LoadFromFile(path);
+  reader->refuse = true;
+  reader->SetWordWrap(false);
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(Scripted().Last().Text, "Text exceeds memo capacity.");
+  EXPECT_EQ(reader->ShownBytes(), "");
+  reader->refuse = false;
+  reader->LoadFromFile(path);
+  EXPECT_EQ(reader->TextW(), L"shown text");
 }
 
 TEST_F(ReaderTest, CopyRuleFollowsMousePressesNotTheKeyboard) {
