@@ -34,6 +34,14 @@ bool ClassIconIsPerFile(const std::wstring& classKey) {
          RegistryKeyExists(classKey + L"\\shellex\\IconHandler");
 }
 
+// The class an extension names, or the current version that class points to.
+bool ProgIdIconIsPerFile(const std::wstring& progId) {
+  if (progId.empty()) return false;
+  if (ClassIconIsPerFile(progId)) return true;
+  const std::wstring current = RegistryDefaultText(progId + L"\\CurVer");
+  return !current.empty() && current != progId && ClassIconIsPerFile(current);
+}
+
 std::wstring Extension(std::wstring_view name) {
   const std::size_t dot = name.rfind(L'.');
   return dot == std::wstring_view::npos ? std::wstring() : std::wstring(name.substr(dot));
@@ -106,10 +114,12 @@ const TShellInfoCache::TAnswer& TShellInfoCache::Ask(const std::wstring& folder,
   return into;
 }
 
-const TShellInfoCache::TAnswer& TShellInfoCache::Query(const std::wstring& folder, std::wstring_view name,
-                                                       DWORD attributes) {
+TShellInfoCache::TAnswer TShellInfoCache::Query(const std::wstring& folder, std::wstring_view name,
+                                                DWORD attributes) {
+  TAnswer own;
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)) return Ask(folder, name, single_);
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT))
+      return Ask(folder, name, own);
     if (!haveFolder_) {
       Ask(folder, name, folder_);
       haveFolder_ = true;
@@ -118,7 +128,7 @@ const TShellInfoCache::TAnswer& TShellInfoCache::Query(const std::wstring& folde
   }
   std::wstring ext = Extension(name);
   if (auto it = files_.find(ext); it != files_.end()) return it->second;
-  if (IconIsPerFile(Lowered(ext))) return Ask(folder, name, single_);
+  if (IconIsPerFile(Lowered(ext))) return Ask(folder, name, own);
   return Ask(folder, name, files_[std::move(ext)]);
 }
 
@@ -129,11 +139,8 @@ bool TShellInfoCache::IconIsPerFile(const std::wstring& lowerExt) {
     if (lowerExt == e) return true;
   if (lowerExt.empty() || lowerExt == L".") return false;
   if (auto it = perFileIcon_.find(lowerExt); it != perFileIcon_.end()) return it->second;
-  bool perFile = ClassIconIsPerFile(lowerExt);
-  if (!perFile) {
-    const std::wstring progId = RegistryDefaultText(lowerExt);
-    perFile = !progId.empty() && ClassIconIsPerFile(progId);
-  }
+  const bool perFile = ClassIconIsPerFile(lowerExt) || ProgIdIconIsPerFile(RegistryDefaultText(lowerExt)) ||
+                       ClassIconIsPerFile(L"SystemFileAssociations\\" + lowerExt);
   perFileIcon_.emplace(lowerExt, perFile);
   return perFile;
 }

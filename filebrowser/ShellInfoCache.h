@@ -29,7 +29,11 @@ TShellFileInfo AskShell(const std::wstring& path);
 // the others reuse that answer. Entries whose icon is their own are asked each time:
 // programs, icons, cursors, shortcuts, icon libraries, consoles, types whose registered
 // icon is the file itself ("%1") or comes from an icon handler, and folders with the
-// read-only or system attribute, which lets a folder name its own icon.
+// read-only or system attribute, which lets a folder name its own icon, and folders that
+// are reparse points (mount points, junctions, links), which show what they lead to. A
+// type's registration is followed where the shell follows it: the class the extension
+// names, that class's current version (CurVer), and the system's own associations of the
+// extension (SystemFileAssociations).
 // The entry is handed to the shell as an item of the listed folder, which is bound once:
 // locating it by its path text would make the shell look the folder up again each time.
 class TShellInfoCache {
@@ -39,8 +43,9 @@ class TShellInfoCache {
     std::string TypeName;
   };
 
-  // The answer for the entry `name` of `folder` (which ends in "\").
-  const TAnswer& Query(const std::wstring& folder, std::wstring_view name, DWORD attributes);
+  // The answer for the entry `name` of `folder` (which ends in "\\"); a copy, so that the
+  // next query cannot change it.
+  TAnswer Query(const std::wstring& folder, std::wstring_view name, DWORD attributes);
   // How many times the shell itself was asked.
   int ShellQueries() const { return shellQueries_; }
 
@@ -58,6 +63,5 @@ class TShellInfoCache {
   std::unordered_map<std::wstring, bool> perFileIcon_;  // by lower-cased extension
   TAnswer folder_;
   bool haveFolder_ = false;
-  TAnswer single_;
   int shellQueries_ = 0;
 };

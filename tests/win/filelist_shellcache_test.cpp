@@ -15,7 +15,7 @@ class ShellCacheTest : public ::testing::Test {
     const std::wstring path = Widen(dir.File(name));
     const DWORD attrs = GetFileAttributesW(path.c_str());
     ASSERT_NE(attrs, INVALID_FILE_ATTRIBUTES);
-    const TShellInfoCache::TAnswer& answer = cache.Query(Widen(dir.Path()), Widen(name), attrs);
+    const TShellInfoCache::TAnswer answer = cache.Query(Widen(dir.Path()), Widen(name), attrs);
     const TShellFileInfo own = AskShell(path);
     ASSERT_TRUE(own.Found);
     EXPECT_EQ(answer.IconIndex, own.IconIndex);
@@ -66,5 +66,49 @@ TEST_F(ShellCacheTest, RegisteredTypesWhoseIconIsTheFileAreAskedEachTime) {
   ext.reset();
   RegDeleteTreeW(HKEY_CLASSES_ROOT, L".scrvown");
   RegDeleteTreeW(HKEY_CLASSES_ROOT, L"ScrivletTest.OwnIcon");
+}
+
+TEST_F(ShellCacheTest, RedirectedRegistrationsAndReparseFoldersAreAskedEachTime) {
+  // ".scrvcur" names a class whose current version draws each file's own icon;
+  // ".scrvsfa" has its own icon only among the system's associations.
+  const auto set = [](const wchar_t* key, const wchar_t* value) {
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value,
+                    static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+  };
+  set(L".scrvcur", L"ScrivletTest.Ver");
+  set(L"ScrivletTest.Ver\\CurVer", L"ScrivletTest.Ver.2");
+  set(L"ScrivletTest.Ver.2\\DefaultIcon", L"%1");
+  set(L"SystemFileAssociations\\.scrvsfa\\DefaultIcon", L"%1");
+  const char* names[] = {"a.scrvcur", "b.scrvcur", "a.scrvsfa", "b.scrvsfa", "plain.txt", "more.txt"};
+  for (const char* n : names) dir.Write(n, "");
+  int expected = 5;  // four own icons, one for .txt
+  // A folder that leads elsewhere, where the platform can make one.
+  const std::string target = dir.MakeDir("target");
+  const std::wstring mounted = Widen(dir.File("mounted"));
+  CreateSymbolicLinkW(mounted.c_str(), Widen(target).c_str(),
+                      SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+  const DWORD linkAttrs = GetFileAttributesW(mounted.c_str());
+  if (linkAttrs != INVALID_FILE_ATTRIBUTES && (linkAttrs & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    Check("target");
+    Check("mounted");
+    Check("mounted");
+    expected += 3;
+  }
+  for (const char* n : names) Check(n);
+  EXPECT_EQ(cache.ShellQueries(), expected);
+  RemoveDirectoryW(mounted.c_str());
+  for (const wchar_t* key : {L".scrvcur", L"ScrivletTest.Ver", L"ScrivletTest.Ver.2", L"SystemFileAssociations\\.scrvsfa"})
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
+}
+
+TEST_F(ShellCacheTest, AnAnswerStaysWhatItWasAfterTheNextQuery) {
+  dir.Write("one.exe", "");
+  const std::string custom = dir.MakeDir("custom");
+  ASSERT_TRUE(SetFileAttributesW(Widen(custom).c_str(), FILE_ATTRIBUTE_SYSTEM));
+  const TShellFileInfo own = AskShell(Widen(dir.File("one.exe")));
+  ASSERT_NE(own.TypeName, AskShell(Widen(custom)).TypeName);
+  const auto& first = cache.Query(Widen(dir.Path()), L"one.exe", FILE_ATTRIBUTE_ARCHIVE);
+  cache.Query(Widen(dir.Path()), L"custom", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM);
+  EXPECT_EQ(first.TypeName, own.TypeName);
 }
 }  // namespace
