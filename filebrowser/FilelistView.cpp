@@ -74,6 +74,14 @@ TDqFilelistView28::TDqFilelistView28(TComponent* owner, TControl* parent)
   CreateHandle();
 }
 
+void TDqFilelistView28::Loaded() {
+  TListView::Loaded();
+  // The window was made before the layout gave its column widths: build them again.
+  if (Handle() && folderColumnsInPlace_) CreateFileColumns();
+}
+
+bool IsDrivesFolder(std::string_view path) { return SameTextAscii(path, kDrivesFolder); }
+
 TDqFilelistView28::~TDqFilelistView28() = default;
 
 void TDqFilelistView28::HandleCreated() {

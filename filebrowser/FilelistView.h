@@ -130,6 +130,7 @@ class TDqFilelistView28 : public TListView {
 
  private:
   // The one place where the built-in menu is made, replaced and installed.
+  void Loaded() override;
   void RebuildPopupMenu();
   struct TListingScratch;
   struct TFound;

@@ -297,6 +297,14 @@ TEST_F(MainWindowTest, MovingToAScreenOfAnotherResolutionRescalesTheLayout) {
   SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
   EXPECT_EQ(form->PixelsPerInch(), 144);
   EXPECT_EQ(form->PanelLeft->Width(), 360);
+TEST_F(MainWindowTest, TheFolderColumnsTakeTheLayoutsWidths) {
+  ASSERT_FALSE(form->BrowseFiles->IsDrivesView());
+  ASSERT_EQ(form->BrowseFiles->ColumnCount(), 5);
+  std::vector<int> widths;
+  for (int i = 0; i < 5; ++i) widths.push_back(form->BrowseFiles->Column(i).Width);
+  EXPECT_EQ(widths, (std::vector<int>{150, 0, 0, 0, 0}));
+}
+
   EXPECT_EQ(form->PanelTop->Height(), 3);
   EXPECT_EQ(form->BrowseDrives->Height(), 32);
   EXPECT_EQ(form->Font().Height, -17);
