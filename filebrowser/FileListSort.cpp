@@ -5,15 +5,10 @@
 #include <cmath>
 #include <system_error>
 
+#include "toolkit/AsciiText.h"
 #include "toolkit/NumberFormat.h"
 
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-  return text;
-}
 
 std::int64_t ReadInteger(std::string_view text) {
   text = TrimBlanks(text);
@@ -29,14 +24,6 @@ std::int64_t ReadKilobytes(std::string_view text) {
   const std::size_t k = text.find('K');
   if (k == std::string_view::npos || k == 0) return 0;
   return ReadInteger(text.substr(0, k - 1));
-}
-
-std::string FoldAsciiUpper(std::string_view text) {
-  std::string folded(text);
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return folded;
 }
 
 // Character codes in order; for UTF-8 the byte order is the code point order.
@@ -66,8 +53,8 @@ TSortEntry MakeSortEntry(const TSortTexts& texts, char decimalSeparator) {
   double date = 0;
   // Not-a-number would compare neither less nor greater than anything and break the order.
   if (ParseFloat(texts.DateKey, decimalSeparator, date) && !std::isnan(date)) e.DateKey = date;
-  e.TypeKey = FoldAsciiUpper(texts.TypeText);
-  e.AttrKey = FoldAsciiUpper(texts.AttrText);
+  e.TypeKey = UpperAscii(texts.TypeText);
+  e.AttrKey = UpperAscii(texts.AttrText);
   return e;
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include "filebrowser/lang/DqConsts.h"
+#include "toolkit/AsciiText.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Utf.h"
 
@@ -43,12 +44,7 @@ const std::string& SubItem(const TListItem& item, int index) {
 std::string UpperCaseText(const std::string& text) {
   bool ascii = true;
   for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-  if (ascii) {
-    std::string upper = text;
-    for (char& c : upper)
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-  }
+  if (ascii) return UpperAscii(text);
   std::wstring wide = Widen(text);
   if (!wide.empty()) CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
   return Narrow(wide);

@@ -7,6 +7,7 @@
 #include "filebrowser/shell/DiskSpace.h"
 #include "filebrowser/shell/PathRules.h"
 #include "toolkit/Application.h"
+#include "toolkit/AsciiText.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Utf.h"
 
@@ -16,14 +17,6 @@ bool SameTextNoCase(const std::string& a, const std::string& b) {
   const std::wstring wa = Widen(a), wb = Widen(b);
   return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(), static_cast<int>(wb.size()),
                               TRUE) == CSTR_EQUAL;
-}
-
-// Without blanks and control characters at either end.
-std::string TrimText(const std::string& text) {
-  std::size_t first = 0, last = text.size();
-  while (first < last && static_cast<unsigned char>(text[first]) <= ' ') ++first;
-  while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
-  return text.substr(first, last - first);
 }
 
 bool FolderExists(const std::string& path) {
@@ -74,6 +67,13 @@ TDqFilelistView28::TDqFilelistView28(TComponent* owner, TControl* parent)
   CreateHandle();
 }
 
+TDqFilelistView28::~TDqFilelistView28() = default;
+
+void TDqFilelistView28::HandleCreated() {
+  TListView::HandleCreated();
+  CreateFileColumns();
+}
+
 void TDqFilelistView28::Loaded() {
   TListView::Loaded();
   // The window was made before the layout gave its column widths: build them again.
@@ -82,29 +82,14 @@ void TDqFilelistView28::Loaded() {
 
 bool IsDrivesFolder(std::string_view path) { return SameTextAscii(path, kDrivesFolder); }
 
-TDqFilelistView28::~TDqFilelistView28() = default;
-
-void TDqFilelistView28::HandleCreated() {
-  TListView::HandleCreated();
-  CreateFileColumns();
-}
-
 // ---- properties -------------------------------------------------------------------
 
-bool TDqFilelistView28::IsDrivesView() const {
-  if (directory_.size() != 6) return false;
-  for (std::size_t i = 0; i < 6; ++i) {
-    char c = directory_[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != "DRIVES"[i]) return false;
-  }
-  return true;
-}
+bool TDqFilelistView28::IsDrivesView() const { return IsDrivesFolder(directory_); }
 
 void TDqFilelistView28::SetDirectory(const std::string& value) {
   if (SameTextNoCase(value, directory_)) return;
   std::string folder = value;
-  const bool drives = SameTextNoCase(value, kDrivesFolder);
+  const bool drives = IsDrivesFolder(value);
   if (!drives) {
     if (!FolderExists(value)) return;
     folder = WithTrailingBackslash(value);
@@ -134,8 +119,8 @@ void TDqFilelistView28::SetShowFolders(bool value) {
 }
 
 void TDqFilelistView28::SetParentDirCaption(const std::string& value) {
-  const std::string wanted = TrimText(value);
-  if (SameTextNoCase(wanted, TrimText(parentDirCaption_))) return;
+  const std::string wanted(TrimBlanks(value));
+  if (SameTextNoCase(wanted, std::string(TrimBlanks(parentDirCaption_)))) return;
   // The leading blank sorts the parent entry before every name.
   parentDirCaption_ = " " + wanted;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "filebrowser/FileListSort.h"
@@ -33,6 +34,8 @@ inline constexpr int kSubDateKey = 6;   // last-write time as a float text (fold
 
 // The pseudo-folder of the drives view.
 inline constexpr char kDrivesFolder[] = "Drives";
+// The drives token in any case ("Drives", "DRIVES").
+bool IsDrivesFolder(std::string_view path);
 
 class TDqFilelistView28 : public TListView {
  public:
@@ -127,10 +130,10 @@ class TDqFilelistView28 : public TListView {
 
  protected:
   void HandleCreated() override;
+  void Loaded() override;
 
  private:
   // The one place where the built-in menu is made, replaced and installed.
-  void Loaded() override;
   void RebuildPopupMenu();
   struct TListingScratch;
   struct TFound;

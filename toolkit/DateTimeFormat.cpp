@@ -2,11 +2,11 @@
 
 #include <cstddef>
 
+#include "toolkit/AsciiText.h"
+
 namespace {
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // True when `word` (upper case) stands at `pos`, letters compared without regard to case.
 bool WordAt(std::string_view text, std::size_t pos, std::string_view word) {

@@ -5,21 +5,13 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "toolkit/AsciiText.h"
+
 namespace {
 
 constexpr int kSignificantDigits = 15;
 
 bool IsBlank(char c) { return c == ' '; }
-
-bool EqualsNoCase(std::string_view text, std::string_view upperWord) {
-  if (text.size() != upperWord.size()) return false;
-  for (std::size_t k = 0; k < text.size(); ++k) {
-    char c = text[k];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != upperWord[k]) return false;
-  }
-  return true;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -81,11 +73,11 @@ bool ParseFloat(std::string_view text, char decimalSeparator, double& out) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  if (EqualsNoCase(text, "NAN")) {
+  if (SameTextAscii(text, "NAN")) {
     out = std::nan("");
     return true;
   }
-  if (EqualsNoCase(text, "INF")) {
+  if (SameTextAscii(text, "INF")) {
     out = negative ? -HUGE_VAL : HUGE_VAL;
     return true;
   }

@@ -4,6 +4,7 @@
 
 #include "filebrowser/lang/SharedMessages.h"
 #include "filebrowser/shell/MessageBoxes.h"
+#include "toolkit/AsciiText.h"
 
 namespace {
 
@@ -20,13 +21,11 @@ class TCriticalErrorsSilenced {
   UINT previous_;
 };
 
-char UpperLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 enum class TDiskQuantity { Total, Free };
 
 // Bytes of the drive, -1 when the drive cannot be read (or the letter names no drive).
 std::int64_t DiskBytes(char letter, TDiskQuantity quantity) {
-  letter = UpperLetter(letter);
+  letter = UpperAscii(letter);
   if (letter < 'A' || letter > 'Z') return -1;
   const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
   ULARGE_INTEGER freeToCaller{}, total{}, totalFree{};
@@ -48,7 +47,7 @@ std::int64_t DiskSizeKB(const std::string& drivePath) { return DiskKB(drivePath,
 std::int64_t DiskFreeKB(const std::string& drivePath) { return DiskKB(drivePath, TDiskQuantity::Free); }
 
 bool CheckDriveReady(char letter, std::uint16_t showMessages) {
-  letter = UpperLetter(letter);
+  letter = UpperAscii(letter);
   // The size query below fails for such a letter, so the not-ready warning follows.
   if (letter < 'A' || letter > 'Z') ErrorBox(SharedMessage(TStringKey::MsgInvalidDriveId));
   bool ready = false;

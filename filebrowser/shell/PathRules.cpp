@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "toolkit/AsciiText.h"
+
 namespace {
 
 bool EndsWithBackslash(const std::string& path) { return !path.empty() && path.back() == '\\'; }
@@ -80,13 +82,7 @@ bool ContainsAnyChar(std::string_view text, std::string_view set) {
 }
 
 std::string SizeToKBText(std::string_view kind, std::int64_t size) {
-  if (kind.size() == 3) {
-    std::string upper(kind);
-    for (char& c : upper) {
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    if (upper == "DIR") return " ";
-  }
+  if (SameTextAscii(kind, "DIR")) return " ";
   // Every non-empty file shows at least 1 KB; an empty one 0 KB.
   if (size > 0 && size < 1024) size = 1024;
   return std::to_string(size / 1024) + " KB";

@@ -223,6 +223,11 @@ TEST_F(FilelistTest, DirectorySetterRules) {
   EXPECT_TRUE(view->IsDrivesView());
   view->SetDirectory("DRIVES");
   EXPECT_EQ(view->Directory(), "dRiVeS");
+  // Only ASCII letters fold: a dotless i makes another name (here one that does not exist).
+  ListTempDir();
+  view->SetDirectory("dr\xC4\xB1ves");
+  EXPECT_EQ(view->Directory(), dir.Path());
+  EXPECT_FALSE(view->IsDrivesView());
 }
 
 TEST_F(FilelistTest, ReListingSettersActOnlyOnAChange) {
