@@ -30,7 +30,8 @@ std::int64_t DiskBytes(char letter, TDiskQuantity quantity) {
   const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
   ULARGE_INTEGER freeToCaller{}, total{}, totalFree{};
   if (!GetDiskFreeSpaceExW(root, &freeToCaller, &total, &totalFree)) return -1;
-  const ULONGLONG bytes = quantity == TDiskQuantity::Total ? total.QuadPart : totalFree.QuadPart;
+  // Free means free to this user: a quota may leave less than the disk has.
+  const ULONGLONG bytes = quantity == TDiskQuantity::Total ? total.QuadPart : freeToCaller.QuadPart;
   return static_cast<std::int64_t>(bytes);
 }
 

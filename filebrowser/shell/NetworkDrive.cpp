@@ -19,6 +19,18 @@ std::string SystemErrorText(DWORD code) {
   while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
   return Narrow(text);
 }
+
+// What went wrong: the code the call returned, or the network provider's own text.
+std::string ConnectErrorText(DWORD result) {
+  if (result == ERROR_EXTENDED_ERROR) {
+    DWORD providerCode = 0;
+    wchar_t description[512] = {};
+    wchar_t provider[256] = {};
+    if (WNetGetLastErrorW(&providerCode, description, 512, provider, 256) == NO_ERROR && description[0])
+      return Narrow(description);
+  }
+  return SystemErrorText(result);
+}
 }  // namespace
 
 std::uint32_t ConnectNetworkDrive(const std::string& drive, const std::string& networkPath, bool showError,
@@ -35,8 +47,7 @@ std::uint32_t ConnectNetworkDrive(const std::string& drive, const std::string& n
   HWND owner = Application->MainForm() ? Application->MainForm()->Handle() : nullptr;
   const DWORD result = Application->Modal().AddConnection(owner, resource, flags);
   if (result != NO_ERROR && showError) {
-    const DWORD lastError = GetLastError();
-    const std::string text = SystemErrorText(lastError != 0 ? lastError : result);
+    const std::string text = ConnectErrorText(result);
     Application->Modal().ShowMessageBox(owner, "An error occured while connecting:\r\n" + text,
                                         "Error while connecting!", MB_OK);
   }

@@ -273,6 +273,16 @@ TEST(ConnectNetworkDrive, ResultCodeIsUsedWhenNoLastErrorIsSet) {
   EXPECT_EQ(Scripted().Last().Text, "An error occured while connecting:\r\n" + SystemText(ERROR_NO_NETWORK));
 }
 
+TEST(ConnectNetworkDrive, TheReturnedCodeNamesTheFailureWhateverTheLastError) {
+  Scripted().ConnectAnswer = [](NETRESOURCEW&, DWORD) {
+    SetLastError(ERROR_ACCESS_DENIED);  // left over from some other call
+    return static_cast<DWORD>(ERROR_BAD_NET_NAME);
+  };
+  ConnectNetworkDrive("Z:", "\\\\nohost\\c", true, false);
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(Scripted().Last().Text, "An error occured while connecting:\r\n" + SystemText(ERROR_BAD_NET_NAME));
+}
+
 TEST(ConnectNetworkDrive, FailureIsSilentWhenNotAsked) {
   Scripted().ConnectAnswer = [](NETRESOURCEW&, DWORD) { return static_cast<DWORD>(ERROR_NO_NETWORK); };
   EXPECT_EQ(ConnectNetworkDrive("Z:", "\\\\h\\c", false, true), static_cast<std::uint32_t>(ERROR_NO_NETWORK));
