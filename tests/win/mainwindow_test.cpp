@@ -169,8 +169,13 @@ TEST_F(MainWindowTest, CtrlWTogglesWrappingAndKeepsTheText) {
 }
 
 TEST_F(MainWindowTest, AltAloneOrOtherKeysReachTheFocusedControl) {
-  // Ctrl+Q has no item: nothing happens, no menu fires.
+  std::vector<WORD> arrived;
+  form->BrowseFiles->OnKeyDown = [&](TComponent*, WORD& key, TShiftState) { arrived.push_back(key); };
+  PressKey(form->BrowseFiles->Handle(), VK_MENU, {.Alt = true});
+  // Ctrl+Q and Ctrl+Alt+Q have no item: no menu fires and the list gets the key.
   PressKey(form->BrowseFiles->Handle(), 'Q', {.Ctrl = true});
+  PressKey(form->BrowseFiles->Handle(), 'Q', {.Ctrl = true, .Alt = true});
+  EXPECT_EQ(arrived, (std::vector<WORD>{VK_MENU, 'Q', 'Q'}));
   EXPECT_TRUE(form->BrowseMenu->Checked());
   EXPECT_TRUE(form->WrapMenu->Checked());
   EXPECT_TRUE(Scripted().Requests.empty());
@@ -292,11 +297,6 @@ TEST(MainWindowStart, ListsTheCurrentFolderTextFilesSortedInListStyle) {
   SetCurrentDirectoryW(saved);
 }
 
-TEST_F(MainWindowTest, MovingToAScreenOfAnotherResolutionRescalesTheLayout) {
-  RECT suggested{241, 191, 241 + 900, 191 + 600};
-  SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_EQ(form->PixelsPerInch(), 144);
-  EXPECT_EQ(form->PanelLeft->Width(), 360);
 TEST_F(MainWindowTest, TheFolderColumnsTakeTheLayoutsWidths) {
   ASSERT_FALSE(form->BrowseFiles->IsDrivesView());
   ASSERT_EQ(form->BrowseFiles->ColumnCount(), 5);
@@ -305,6 +305,11 @@ TEST_F(MainWindowTest, TheFolderColumnsTakeTheLayoutsWidths) {
   EXPECT_EQ(widths, (std::vector<int>{150, 0, 0, 0, 0}));
 }
 
+TEST_F(MainWindowTest, MovingToAScreenOfAnotherResolutionRescalesTheLayout) {
+  RECT suggested{241, 191, 241 + 900, 191 + 600};
+  SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(form->PixelsPerInch(), 144);
+  EXPECT_EQ(form->PanelLeft->Width(), 360);
   EXPECT_EQ(form->PanelTop->Height(), 3);
   EXPECT_EQ(form->BrowseDrives->Height(), 32);
   EXPECT_EQ(form->Font().Height, -17);
