@@ -17,6 +17,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   OnCreate = [this](TComponent* sender) { FormCreate(sender); };
   BuildLayout();
   BuildMenus();
+  BuildReader();
   ScaleToScreen();
   DoCreate();
 }
@@ -36,6 +37,12 @@ void TForm1::BuildLayout() {
   PanelRight = Create<TPanel>(this, this);
   PanelRight->SetName("PanelRight");
   PanelRight->SetAlign(TAlign::alClient);
+
+  // The 2-pixel strip across the top.
+  PanelTop = Create<TPanel>(this, this);
+  PanelTop->SetName("PanelTop");
+  PanelTop->SetBounds(0, 0, 592, 2);
+  PanelTop->SetAlign(TAlign::alTop);
 
   BrowseDrives = Create<TPanel>(this, PanelLeft);
   BrowseDrives->SetName("BrowseDrives");
@@ -90,6 +97,21 @@ void TForm1::ConfigureFileList() {
   BrowseFiles->EndLoading();
 }
 
+// The reader fills the right pane; its context menu exists by now.
+void TForm1::BuildReader() {
+  ReadText = Create<TReader>(this, PanelRight);
+  ReadText->SetName("ReadText");
+  ReadText->SetReadOnly(true);
+  ReadText->SetColor(clWindow);
+  ReadText->SetAlign(TAlign::alClient);
+  ReadText->SetTabOrder(0);
+  ReadText->SetPopupMenu(PopupMenu);
+  ReadText->OnChange = [this](TComponent* s) { ReadTextChange(s); };
+  ReadText->OnMouseDown = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
+    ReadTextMouseDown(s, b, sh, x, y);
+  };
+}
+
 TMenuItem* TForm1::NewItem(const char* name, const char* caption, TNotifyEvent onClick, TShortCut shortcut) {
   TMenuItem* item = Create<TMenuItem>(this);
   item->SetName(name);
@@ -114,26 +136,8 @@ void TForm1::BuildMenus() {
   WrapMenu = NewItem("WrapMenu", "Word Wrap", handler(&TForm1::WrapMenuClick));
   WrapMenu->SetChecked(true);
 
-  // The 2-pixel strip across the top, and the browser menu.
-  PanelTop = Create<TPanel>(this, this);
-  PanelTop->SetName("PanelTop");
-  PanelTop->SetBounds(0, 0, 592, 2);
-  PanelTop->SetAlign(TAlign::alTop);
   FileMenu = Create<TPopupMenu>(this);
   FileMenu->SetName("FileMenu");
-
-  ReadText = Create<TReader>(this, PanelRight);
-  ReadText->SetName("ReadText");
-  ReadText->SetReadOnly(true);
-  ReadText->SetColor(clWindow);
-  ReadText->SetAlign(TAlign::alClient);
-  ReadText->SetTabOrder(0);
-  ReadText->SetPopupMenu(PopupMenu);
-  ReadText->OnChange = handler(&TForm1::ReadTextChange);
-  ReadText->OnMouseDown = [this](TComponent* s, TMouseButton b, TShiftState sh, int x, int y) {
-    ReadTextMouseDown(s, b, sh, x, y);
-  };
-
   FocusMenu = NewItem("FocusMenu", "Browser Focus", handler(&TForm1::FocusMenuClick));
   FocusMenu->SetChecked(true);
   FontBrowse = Create<TFontDialog>(this);
