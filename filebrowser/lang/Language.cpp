@@ -19,28 +19,36 @@ constexpr std::uint16_t kLangSlovak = 0x1B;
 
 constexpr std::uint16_t kSubLangChineseSimplified = 0x02;
 
-} // namespace
+}  // namespace
 
-TLanguage ResolveLanguage(TLanguage value, std::uint16_t langId) noexcept
-{
-    if (value != lnSysDefault)
-        return value;
+TLanguage ResolveLanguage(TLanguage value, std::uint16_t langId) noexcept {
+  if (value != lnSysDefault) return value;
 
-    const auto primary = static_cast<std::uint16_t>(langId & 0x3FF);
-    const auto sub = static_cast<std::uint16_t>((langId >> 10) & 0x3F);
-    switch (primary) {
+  const auto primary = static_cast<std::uint16_t>(langId & 0x3FF);
+  const auto sub = static_cast<std::uint16_t>((langId >> 10) & 0x3F);
+  switch (primary) {
     case kLangChinese:
-        // Only the mainland sub-language counts as simplified script.
-        return sub == kSubLangChineseSimplified ? lnChinese_Sim : lnChinese_Tra;
-    case kLangGerman: return lnGerman;
-    case kLangEnglish: return lnEnglish;
-    case kLangSpanish: return lnSpanish;
-    case kLangFrench: return lnFrench;
-    case kLangItalian: return lnItalian;
-    case kLangDutch: return lnDutch;
-    case kLangPolish: return lnPolish;
-    case kLangPortuguese: return lnPortuguese;
-    case kLangSlovak: return lnSlovak;
-    default: return lnEnglish;
-    }
+      // Only the mainland sub-language counts as simplified script.
+      return sub == kSubLangChineseSimplified ? lnChinese_Sim : lnChinese_Tra;
+    case kLangGerman:
+      return lnGerman;
+    case kLangEnglish:
+      return lnEnglish;
+    case kLangSpanish:
+      return lnSpanish;
+    case kLangFrench:
+      return lnFrench;
+    case kLangItalian:
+      return lnItalian;
+    case kLangDutch:
+      return lnDutch;
+    case kLangPolish:
+      return lnPolish;
+    case kLangPortuguese:
+      return lnPortuguese;
+    case kLangSlovak:
+      return lnSlovak;
+    default:
+      return lnEnglish;
+  }
 }

@@ -6,28 +6,25 @@
 // The interface languages of the file-browser controls, one byte each; the
 // values are fixed (0 is lnSysDefault, then the languages in this order).
 enum TLanguage : std::uint8_t {
-    lnSysDefault,
-    lnEnglish,
-    lnChinese_Tra,
-    lnChinese_Sim,
-    lnDutch,
-    lnFrench,
-    lnGerman,
-    lnItalian,
-    lnPolish,
-    lnPortuguese,
-    lnSlovak,
-    lnSpanish,
+  lnSysDefault,
+  lnEnglish,
+  lnChinese_Tra,
+  lnChinese_Sim,
+  lnDutch,
+  lnFrench,
+  lnGerman,
+  lnItalian,
+  lnPolish,
+  lnPortuguese,
+  lnSlovak,
+  lnSpanish,
 };
 
 // Number of TLanguage members, lnSysDefault included.
 inline constexpr std::size_t kLanguageCount = static_cast<std::size_t>(lnSpanish) + 1;
 
 // True for the eleven concrete languages (not lnSysDefault, nor a value outside the enum).
-constexpr bool IsConcreteLanguage(TLanguage lang) noexcept
-{
-    return lang >= lnEnglish && lang <= lnSpanish;
-}
+constexpr bool IsConcreteLanguage(TLanguage lang) noexcept { return lang >= lnEnglish && lang <= lnSpanish; }
 
 // Replaces lnSysDefault by the language that the platform language identifier
 // `langId` names (primary language in bits 0-9, sub-language in bits 10-15);

@@ -4,18 +4,14 @@
 
 #include <windows.h>
 
-TLanguage ResolveUserLanguage(TLanguage value)
-{
-    if (value != lnSysDefault)
-        return value;
-    return ResolveLanguage(value, GetUserDefaultLangID());
+TLanguage ResolveUserLanguage(TLanguage value) {
+  if (value != lnSysDefault) return value;
+  return ResolveLanguage(value, GetUserDefaultLangID());
 }
 
-TLanguage ResolveSystemLanguage(TLanguage value)
-{
-    if (value != lnSysDefault)
-        return value;
-    return ResolveLanguage(value, GetSystemDefaultLangID());
+TLanguage ResolveSystemLanguage(TLanguage value) {
+  if (value != lnSysDefault) return value;
+  return ResolveLanguage(value, GetSystemDefaultLangID());
 }
 
 #endif

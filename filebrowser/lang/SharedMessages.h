@@ -1,8 +1,8 @@
 #pragma once
 
-#include "filebrowser/lang/DqConsts.h"
-
 #include <string>
+
+#include "filebrowser/lang/DqConsts.h"
 
 // The process-wide shared messages (the Msg… keys). They start empty; each
 // loader overwrites its own subset, so the loader that ran last decides the
