@@ -19,6 +19,10 @@ std::size_t failFrom = 0;
 int largeToSkip = 0;
 }  // namespace
 
+// GCC takes the malloc below for a mismatch once it inlines these into a delete.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void* operator new(std::size_t size) {
   if (failFrom && size >= failFrom && largeToSkip-- == 0) {
     failFrom = 0;
