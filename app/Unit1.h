@@ -1,6 +1,7 @@
 #pragma once
 // Scrivlet's main window: the browser pane on the left, the reader on the right,
 // three context menus and the window-wide shortcuts.
+#include "app/FormStorage.h"
 #include "app/Reader.h"
 #include "filebrowser/FilelistView.h"
 #include "toolkit/FontDialog.h"
@@ -28,6 +29,7 @@ class TForm1 : public TForm {
   TMenuItem* N1;
   TMenuItem* N2;
   TMenuItem* WrapMenu;
+  TFormStorage* FormStorage1;
   TPanel* PanelTop;
   TPopupMenu* FileMenu;
   TReader* ReadText;
@@ -64,6 +66,7 @@ class TForm1 : public TForm {
   void BuildLayout();
   void ConfigureFileList();
   void BuildMenus();
+  void ConfigureStorage();
   TMenuItem* NewItem(const char* name, const char* caption, TNotifyEvent onClick, TShortCut shortcut = 0);
   void UpdateCopyEnabled();
 };
