@@ -18,6 +18,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   BuildLayout();
   BuildMenus();
   BuildReader();
+  ConfigureStorage();
   ScaleToScreen();
   DoCreate();
 }
@@ -172,6 +173,23 @@ void TForm1::BuildMenus() {
     FormMenu->Items().Add(item);
   }
   SetPopupMenu(FormMenu);
+}
+
+void TForm1::ConfigureStorage() {
+  // Made once the other components exist: ending its loading resolves the list and
+  // hooks the window's show, close-query and destroy events.
+  FormStorage1 = Create<TFormStorage>(this);
+  FormStorage1->BeginLoading();
+  FormStorage1->SetName("FormStorage1");
+  FormStorage1->SetIniFileName("Scrivlet.ini");
+  FormStorage1->SetIniSection("User");
+  FormStorage1->SetOptions({.Position = true});
+  FormStorage1->SetVersion(0);
+  FormStorage1->SetStoredProps({"BrowseFiles.Directory", "PanelLeft.Width", "BrowseDrives.Font", "BrowseFiles.Font",
+                                "ReadText.Font", "FontText.Font", "FontBrowse.Font", "ReadText.WordWrap",
+                                "WrapMenu.Checked", "FocusMenu.Checked", "FolderMenu.Checked",
+                                "BrowseFiles.ShowFolders"});
+  FormStorage1->EndLoading();
 }
 
 // ---- start-up ------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 // Scrivlet's main window: the browser pane on the left, the reader on the right,
 // three context menus and the window-wide shortcuts.
+#include "app/FormStorage.h"
 #include "app/Reader.h"
 #include "filebrowser/FilelistView.h"
 #include "toolkit/FontDialog.h"
@@ -28,6 +29,7 @@ class TForm1 : public TForm {
   TMenuItem* N1 = nullptr;
   TMenuItem* N2 = nullptr;
   TMenuItem* WrapMenu = nullptr;
+  TFormStorage* FormStorage1 = nullptr;
   TPanel* PanelTop = nullptr;
   TPopupMenu* FileMenu = nullptr;
   TReader* ReadText = nullptr;
@@ -65,6 +67,7 @@ class TForm1 : public TForm {
   void ConfigureFileList();
   void BuildMenus();
   void BuildReader();
+  void ConfigureStorage();
   TMenuItem* NewItem(const char* name, const char* caption, TNotifyEvent onClick, TShortCut shortcut = 0);
   void UpdateCopyEnabled();
 };

@@ -1,10 +1,13 @@
 #include "tests/win/support/MainWindowFixture.h"
 
+#include "tests/win/support/TempIniLocation.h"
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
 
 void MainWindowTest::SetUp() {
   form = std::make_unique<TForm1>(nullptr);
+  // The settings file of each test stays in its own folder.
+  form->FormStorage1->SetLocation(std::make_unique<TTempIniLocation>(dir.Path()));
   Application->SetMainForm(form.get());
   form->ShowMain(SW_SHOWNORMAL);
   SetForegroundWindow(form->Handle());
