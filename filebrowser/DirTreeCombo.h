@@ -66,6 +66,8 @@ class TDqDirTreeCombo28 : public TEdit {
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool value) { showHint_ = value; }
   HIMAGELIST Images() const;
+  // The registration with the shell's change notifications.
+  ULONG ShellNotifyId() const { return notifyId_; }
 
   TPathChangeEvent OnPathChange;
 

@@ -66,6 +66,7 @@ void TDqDirTreeView::HandleCreated() {
   // A pop-up over every window, yet the combo keeps the keyboard: the native tree is
   // told directly that it has the focus, so it draws its selection as focused.
   ::SetParent(Handle(), nullptr);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   DefaultHandler(WM_SETFOCUS, 0, 0);
 }
 
