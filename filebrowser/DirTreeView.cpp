@@ -207,6 +207,23 @@ void TDqDirTreeView::CloseUp() {
   Hide();
 }
 
+bool TDqDirTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {
+  if (header->code != NM_CUSTOMDRAW) return TCustomTreeView::NotifyReflect(header, result);
+  // The keyboard stays with the combo, yet the selection is drawn as a focused one.
+  auto* draw = reinterpret_cast<NMTVCUSTOMDRAW*>(header);
+  result = CDRF_DODEFAULT;
+  if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+    result = CDRF_NOTIFYITEMDRAW;
+  } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+    const auto item = reinterpret_cast<HTREEITEM>(draw->nmcd.dwItemSpec);
+    if (TTreeNode(this, item) == Selected()) {
+      draw->clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+      draw->clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+    }
+  }
+  return true;
+}
+
 // ---- the mouse ---------------------------------------------------------------------------
 
 LRESULT TDqDirTreeView::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
