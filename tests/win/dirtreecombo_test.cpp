@@ -4,7 +4,10 @@
 
 #include <shlobj.h>
 
+#include "filebrowser/DirTreeRules.h"
 #include "filebrowser/shell/PathRules.h"
+#include "tests/win/support/ScriptedModal.h"
+#include "tests/win/support/TestDrive.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -239,6 +242,41 @@ TEST_F(DirTreeComboTest, LinksAndTheShellEntryEndWithTheirObjects) {
   EXPECT_EQ(combo->FileList(), nullptr);
   combo->SetSelectedPath(dir.Path());  // no list to point at any more
   EXPECT_EQ(combo->SelectedPath(), dir.Path());
+}
+
+TEST_F(DirTreeComboTest, EmptyRemovableDriveWarnsAndTheSelectionGoesBack) {
+  TTestDrive floppy(DRIVE_REMOVABLE);
+  ASSERT_NE(floppy.Letter(), 0);
+  const std::string root = std::string(1, floppy.Letter()) + ":\\";
+  ASSERT_EQ(GetDriveTypeW(Widen(root).c_str()), static_cast<UINT>(DRIVE_REMOVABLE));
+  combo->ResetTree();
+  const struct {
+    std::string previous;  // shown before the pick
+    std::string selectedPath;
+    std::string selectedCaption;
+  } rows[] = {
+      {dir.Path(), dir.Path(), ExtractFileName(StripTrailingBackslash(dir.Path()))},
+      {"Drives", "Drives", Tree().GetFirstNode().Text()},
+  };
+  for (const auto& row : rows) {
+    ResetScripted();
+    if (row.previous == "Drives") {
+      Tree().SetSelected(Tree().GetFirstNode());
+      Tree().AcceptSelection();
+    } else {
+      combo->ShowPath(row.previous);
+    }
+    TTreeNode drive;
+    for (TTreeNode n = Tree().GetFirstNode().getFirstChild(); n; n = n.getNextSibling())
+      if (DriveSegment(n.Text()) == root) drive = n;
+    ASSERT_TRUE(drive);
+    Tree().SetSelected(drive);
+    Tree().AcceptSelection();
+    EXPECT_EQ(Tree().SelectedPath, row.selectedPath);
+    EXPECT_EQ(SelectedCaption(), row.selectedCaption);
+    ASSERT_EQ(Scripted().Count("message"), 1) << row.previous;
+    EXPECT_EQ(Scripted().Last().Text, "There is no disk in Drive or Drive is not ready");
+  }
 }
 
 }  // namespace
