@@ -241,6 +241,19 @@ LRESULT TDqDirTreeView::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       LeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return r;
     }
+    case WM_RBUTTONDOWN: {
+      // The native tree takes the focus on any press; the combo keeps the keyboard.
+      const LRESULT r = TCustomTreeView::WndProc(msg, wParam, lParam);
+      if (Enabled() && combo_->CanFocus()) combo_->SetFocus();
+      return r;
+    }
+    case WM_KILLFOCUS:
+      // Should the tree ever hold the focus, losing it elsewhere closes the drop-down.
+      if (Enabled() && reinterpret_cast<HWND>(wParam) != combo_->Handle()) {
+        SetEnabled(false);
+        Hide();
+      }
+      return TCustomTreeView::WndProc(msg, wParam, lParam);
     default:
       return TCustomTreeView::WndProc(msg, wParam, lParam);
   }

@@ -78,6 +78,25 @@ TEST_F(DirTreeMouseTest, HoverSelectsButtonKeepsOpenOutsideClosesLabelPicks) {
   EXPECT_EQ(GetFocus(), combo->Handle());
 }
 
+TEST_F(DirTreeMouseTest, HintNamesTheSelectedPathWhileTheDropDownIsClosed) {
+  const auto enter = [this] {
+    SendMessageW(combo->Handle(), WM_MOUSELEAVE, 0, 0);
+    SendMessageW(combo->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 5));
+  };
+  enter();
+  EXPECT_EQ(combo->Hint(), "Selected = nil");
+  combo->ShowPath(dir.Path());
+  enter();
+  EXPECT_EQ(combo->Hint(), "SelectedPath =\r" + dir.Path());
+  EXPECT_TRUE(combo->ShowHint());
+  combo->DropDown();
+  enter();
+  EXPECT_FALSE(combo->ShowHint());
+  // Right-button releases are answered by box and button themselves: no context menu.
+  EXPECT_EQ(SendMessageW(combo->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(30, 5)), 1);
+  EXPECT_EQ(SendMessageW(combo->Btn->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3)), 1);
+}
+
 TEST_F(DirTreeMouseTest, FocusLossClosesTheDropDown) {
   combo->DropDown();
   ASSERT_TRUE(combo->DroppedDown());
