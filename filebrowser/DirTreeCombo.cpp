@@ -138,8 +138,14 @@ void TDqDirTreeCombo28::SetSelectedPath(const std::string& path) {
 void TDqDirTreeCombo28::SetFileList(TDqFilelistView28* list) {
   fileList_ = list;
   if (!fileList_ || Tree->SelectedPath.empty() || Loading() || fileList_->Loading()) return;
-  fileList_->SetDirectory(Tree->SelectedPath);
-  fileList_->UpdateFileList();
+  ListInFileList(Tree->SelectedPath);
+}
+
+void TDqDirTreeCombo28::ListInFileList(const std::string& path) {
+  const std::string before = fileList_->Directory();
+  fileList_->SetDirectory(path);
+  // A new folder was listed just now; otherwise the list re-reads the one it shows.
+  if (fileList_->Directory() == before) fileList_->UpdateFileList();
 }
 
 void TDqDirTreeCombo28::Notification(TComponent* component, TOperation operation) {

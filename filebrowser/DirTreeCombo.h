@@ -97,6 +97,8 @@ class TDqDirTreeCombo28 : public TEdit {
 
  private:
   void SetUpWindowParts();
+  // Points the file list at the path and has it re-read, listing the folder once.
+  void ListInFileList(const std::string& path);
   void NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion);
   bool ShellNotifyWndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void PaintIcon();
