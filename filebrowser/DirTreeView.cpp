@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <vector>
 
 #include "filebrowser/DirTreeCombo.h"

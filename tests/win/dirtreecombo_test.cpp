@@ -209,21 +209,30 @@ TEST_F(DirTreeComboTest, DropDownOpensBelowTheBoxOrAboveItNearTheScreenBottom) {
   }
 }
 
-TEST_F(DirTreeComboTest, FolderNotificationRebuildsTheTreeAndRereadsTheList) {
+TEST_F(DirTreeComboTest, FolderNotificationAndF5RebuildTheTreeAndRereadTheList) {
   dir.MakeDir("A");
   combo->OpenPath(dir.Path());
   EXPECT_EQ(list->Directory(), dir.Path());
   EXPECT_EQ(combo->LastOpenedPath(), dir.Path());
-  const std::string made = dir.MakeDir("New");
-  dir.Write("n.txt", "");
-  ASSERT_FALSE(ListShows("New"));
-  SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(made).c_str(), nullptr);
-  PumpMessages();
-  EXPECT_EQ(combo->SelectedPath(), dir.Path());
-  EXPECT_EQ(ChildCaptions(Tree().Selected()), (std::vector<std::string>{"A", "New"}));
-  EXPECT_TRUE(Tree().GetFirstNode().Expanded());
-  EXPECT_TRUE(ListShows("New"));
-  EXPECT_TRUE(ListShows("n.txt"));
+  std::vector<std::string> folders{"A"};
+  for (const bool notify : {true, false}) {
+    const std::string name = notify ? "New" : "Newer";
+    const std::string made = dir.MakeDir(name);
+    dir.Write(name + ".txt", "");
+    ASSERT_FALSE(ListShows(name));
+    if (notify) {
+      SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(made).c_str(), nullptr);
+      PumpMessages();
+    } else {
+      Press(VK_F5);
+    }
+    folders.push_back(name);
+    EXPECT_EQ(combo->SelectedPath(), dir.Path()) << name;
+    EXPECT_EQ(ChildCaptions(Tree().Selected()), folders);
+    EXPECT_TRUE(Tree().GetFirstNode().Expanded()) << name;
+    EXPECT_TRUE(ListShows(name));
+    EXPECT_TRUE(ListShows(name + ".txt"));
+  }
 }
 
 TEST_F(DirTreeComboTest, LinksAndTheShellEntryEndWithTheirObjects) {
