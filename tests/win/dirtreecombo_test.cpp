@@ -253,38 +253,40 @@ TEST_F(DirTreeComboTest, LinksAndTheShellEntryEndWithTheirObjects) {
   EXPECT_EQ(combo->SelectedPath(), dir.Path());
 }
 
-TEST_F(DirTreeComboTest, EmptyRemovableDriveWarnsAndTheSelectionGoesBack) {
-  TTestDrive floppy(DRIVE_REMOVABLE);
-  ASSERT_NE(floppy.Letter(), 0);
-  const std::string root = std::string(1, floppy.Letter()) + ":\\";
-  ASSERT_EQ(GetDriveTypeW(Widen(root).c_str()), static_cast<UINT>(DRIVE_REMOVABLE));
+TEST_F(DirTreeComboTest, EmptyRemovableOrCdDriveWarnsAndTheSelectionGoesBack) {
+  const TTestDrive floppy(DRIVE_REMOVABLE), cd(DRIVE_CDROM);
   combo->ResetTree();
-  const struct {
-    std::string previous;  // shown before the pick
-    std::string selectedPath;
-    std::string selectedCaption;
-  } rows[] = {
-      {dir.Path(), dir.Path(), ExtractFileName(StripTrailingBackslash(dir.Path()))},
-      {"Drives", "Drives", Tree().GetFirstNode().Text()},
-  };
-  for (const auto& row : rows) {
-    ResetScripted();
-    if (row.previous == "Drives") {
-      Tree().SetSelected(Tree().GetFirstNode());
+  for (const TTestDrive* empty : {&floppy, &cd}) {
+    ASSERT_NE(empty->Letter(), 0);
+    const std::string root = std::string(1, empty->Letter()) + ":\\";
+    ASSERT_EQ(GetDriveTypeW(Widen(root).c_str()), empty == &floppy ? UINT{DRIVE_REMOVABLE} : UINT{DRIVE_CDROM});
+    const struct {
+      std::string previous;  // shown before the pick
+      std::string selectedPath;
+      std::string selectedCaption;
+    } rows[] = {
+        {dir.Path(), dir.Path(), ExtractFileName(StripTrailingBackslash(dir.Path()))},
+        {"Drives", "Drives", Tree().GetFirstNode().Text()},
+    };
+    for (const auto& row : rows) {
+      ResetScripted();
+      if (row.previous == "Drives") {
+        Tree().SetSelected(Tree().GetFirstNode());
+        Tree().AcceptSelection();
+      } else {
+        combo->ShowPath(row.previous);
+      }
+      TTreeNode drive;
+      for (TTreeNode n = Tree().GetFirstNode().getFirstChild(); n; n = n.getNextSibling())
+        if (DriveSegment(n.Text()) == root) drive = n;
+      ASSERT_TRUE(drive);
+      Tree().SetSelected(drive);
       Tree().AcceptSelection();
-    } else {
-      combo->ShowPath(row.previous);
+      EXPECT_EQ(Tree().SelectedPath, row.selectedPath);
+      EXPECT_EQ(SelectedCaption(), row.selectedCaption);
+      ASSERT_EQ(Scripted().Count("message"), 1) << row.previous;
+      EXPECT_EQ(Scripted().Last().Text, "There is no disk in Drive or Drive is not ready");
     }
-    TTreeNode drive;
-    for (TTreeNode n = Tree().GetFirstNode().getFirstChild(); n; n = n.getNextSibling())
-      if (DriveSegment(n.Text()) == root) drive = n;
-    ASSERT_TRUE(drive);
-    Tree().SetSelected(drive);
-    Tree().AcceptSelection();
-    EXPECT_EQ(Tree().SelectedPath, row.selectedPath);
-    EXPECT_EQ(SelectedCaption(), row.selectedCaption);
-    ASSERT_EQ(Scripted().Count("message"), 1) << row.previous;
-    EXPECT_EQ(Scripted().Last().Text, "There is no disk in Drive or Drive is not ready");
   }
 }
 
