@@ -129,6 +129,11 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         Tree->Hide();
       }
       break;
+    case WM_LBUTTONUP: {
+      const LRESULT r = TEdit::WndProc(msg, wParam, lParam);
+      if (OnClick) OnClick(this);
+      return r;
+    }
     case WM_RBUTTONUP:
       return 1;  // no context menu
     case WM_SETCURSOR:

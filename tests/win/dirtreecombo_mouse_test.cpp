@@ -78,7 +78,7 @@ TEST_F(DirTreeMouseTest, HoverSelectsButtonKeepsOpenOutsideClosesLabelPicks) {
   EXPECT_EQ(GetFocus(), combo->Handle());
 }
 
-TEST_F(DirTreeMouseTest, HintNamesTheSelectedPathWhileTheDropDownIsClosed) {
+TEST_F(DirTreeMouseTest, HintNamesTheSelectedPathClicksAreReportedAndNoMenuOpens) {
   const auto enter = [this] {
     SendMessageW(combo->Handle(), WM_MOUSELEAVE, 0, 0);
     SendMessageW(combo->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 5));
@@ -92,6 +92,11 @@ TEST_F(DirTreeMouseTest, HintNamesTheSelectedPathWhileTheDropDownIsClosed) {
   combo->DropDown();
   enter();
   EXPECT_FALSE(combo->ShowHint());
+  int clicks = 0;
+  combo->OnClick = [&clicks](TComponent*) { ++clicks; };
+  SendMessageW(combo->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 5));
+  SendMessageW(combo->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 5));
+  EXPECT_EQ(clicks, 1);
   // Right-button releases are answered by box and button themselves: no context menu.
   EXPECT_EQ(SendMessageW(combo->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(30, 5)), 1);
   EXPECT_EQ(SendMessageW(combo->Btn->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3)), 1);
