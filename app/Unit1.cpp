@@ -45,14 +45,22 @@ void TForm1::BuildLayout() {
   PanelTop->SetBounds(0, 0, 592, 2);
   PanelTop->SetAlign(TAlign::alTop);
 
-  BrowseDrives = Create<TPanel>(this, PanelLeft);
+  BrowseDrives = Create<TDqDirTreeCombo28>(this, PanelLeft);
+  BrowseDrives->BeginLoading();
   BrowseDrives->SetName("BrowseDrives");
   BrowseDrives->SetBounds(0, 0, 240, 21);
   BrowseDrives->SetColor(clWindow);
   BrowseDrives->SetAlign(TAlign::alTop);
+  BrowseDrives->SetReadOnly(true);
+  BrowseDrives->SetTabStop(false);
+  BrowseDrives->SetShowHint(true);
+  BrowseDrives->SetSelectedPath("Drives");
+  BrowseDrives->SetLanguage(lnEnglish);
+  BrowseDrives->SetTreeHeight(240);
 
   BrowseFiles = Create<TDqFilelistView28>(this, PanelLeft);
   ConfigureFileList();
+  BrowseDrives->EndLoading();
 
   PanelDiv = Create<TPanel>(this, PanelLeft);
   PanelDiv->SetName("PanelDiv");
@@ -95,6 +103,7 @@ void TForm1::ConfigureFileList() {
   BrowseFiles->SetColWidth_Type(0);
   BrowseFiles->SetColWidth_Mod(0);
   BrowseFiles->SetColWidth_Attr(0);
+  BrowseFiles->SetDirTreeCombo(BrowseDrives);
   BrowseFiles->EndLoading();
 }
 
@@ -203,6 +212,8 @@ void TForm1::FormCreate(TComponent*) {
   BrowseFiles->SetDirectory(Narrow(cwd));
   // A new folder was listed just now; otherwise list what the list shows.
   if (BrowseFiles->Directory() == before) BrowseFiles->UpdateFileList();
+  BrowseDrives->OpenPath(BrowseFiles->Directory());
+  BrowseDrives->SetTreeHeight(BrowseFiles->Height());
 }
 
 // ---- reader events -------------------------------------------------------------

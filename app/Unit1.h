@@ -3,6 +3,7 @@
 // three context menus and the window-wide shortcuts.
 #include "app/FormStorage.h"
 #include "app/Reader.h"
+#include "filebrowser/DirTreeCombo.h"
 #include "filebrowser/FilelistView.h"
 #include "toolkit/FontDialog.h"
 #include "toolkit/Form.h"
@@ -18,7 +19,7 @@ class TForm1 : public TForm {
   TPanel* PanelLeft = nullptr;
   TSplitter* SplitterV = nullptr;
   TPanel* PanelRight = nullptr;
-  TPanel* BrowseDrives;  // the folder tree combo takes this place
+  TDqDirTreeCombo28* BrowseDrives = nullptr;
   TDqFilelistView28* BrowseFiles = nullptr;
   TPanel* PanelDiv = nullptr;
   TFontDialog* FontText = nullptr;

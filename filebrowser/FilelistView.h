@@ -17,6 +17,7 @@
 #include "toolkit/Handles.h"
 #include "toolkit/ListView.h"
 
+class TDqDirTreeCombo28;
 class TDqFilelistView28PopUp;
 
 // Raised with the selected item's path.
@@ -104,6 +105,12 @@ class TDqFilelistView28 : public TListView {
 
   TSelItemChangeEvent OnItemChange;
 
+  // The linked folder tree combo (not owned). Linking tells the combo, which points the
+  // list at its own folder; a combo being destroyed unlinks itself.
+  TDqDirTreeCombo28* DirTreeCombo() const { return dirTreeCombo_; }
+  void SetDirTreeCombo(TDqDirTreeCombo28* combo);
+  void Notification(TComponent* component, TOperation operation) override;
+
   // Clears the list and lists `Directory` in the view it names, then sorts.
   void UpdateFileList();
   // Adds an entry per admitted match of the pattern (folder and name pattern); true when
@@ -166,6 +173,7 @@ class TDqFilelistView28 : public TListView {
   std::string selectedItem_;
   const std::string about_ = "Version 2.8.7.9";
   std::vector<std::string> pendingFiles_;
+  TDqDirTreeCombo28* dirTreeCombo_ = nullptr;
 
   int parentImageIndex_ = -1;
   std::array<std::string, 7> driveTypeNames_;
