@@ -2,25 +2,18 @@
 
 #include <algorithm>
 
+#include "toolkit/AsciiText.h"
+
 namespace {
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
-  const char u = AsciiUpper(c);
+  const char u = UpperAscii(c);
   if (u >= 'A' && u <= 'F') return u - 'A' + 10;
   return -1;
 }
 }  // namespace
 
-std::string TrimValue(std::string_view text) {
-  std::size_t first = 0, last = text.size();
-  while (first < last && IsBlankOrControl(text[first])) ++first;
-  while (last > first && IsBlankOrControl(text[last - 1])) --last;
-  return std::string(text.substr(first, last - first));
-}
+std::string TrimValue(std::string_view text) { return std::string(TrimBlanks(text)); }
 
 std::string QuoteValue(std::string_view text) {
   const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
@@ -28,10 +21,7 @@ std::string QuoteValue(std::string_view text) {
   return '"' + std::string(text) + '"';
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
-}
+bool SameName(std::string_view a, std::string_view b) { return SameTextAscii(a, b); }
 
 std::string IntegerText(std::int32_t value) { return std::to_string(value); }
 
