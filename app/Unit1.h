@@ -1,6 +1,7 @@
 #pragma once
 // Scrivlet's main window: the browser pane on the left, the reader on the right,
 // three context menus and the window-wide shortcuts.
+#include "app/ProDlgs.h"
 #include "app/Reader.h"
 #include "filebrowser/FilelistView.h"
 #include "toolkit/FontDialog.h"
@@ -35,6 +36,7 @@ class TForm1 : public TForm {
   TFontDialog* FontBrowse;
   TMenuItem* FontMenuB;
   TMenuItem* FolderMenu;
+  TProImageViewDialog* AboutImage;
   TMenuItem* N3;
   TMenuItem* DefaultSettings1;
   TMenuItem* N5;
@@ -59,11 +61,13 @@ class TForm1 : public TForm {
   void WrapMenuClick(TComponent* sender);
   void FontMenuClick(TComponent* sender);
   void FocusMenuClick(TComponent* sender);
+  void About1Click(TComponent* sender);
 
  private:
   void BuildLayout();
   void ConfigureFileList();
   void BuildMenus();
+  void BuildAboutImage();
   TMenuItem* NewItem(const char* name, const char* caption, TNotifyEvent onClick, TShortCut shortcut = 0);
   void UpdateCopyEnabled();
 };
