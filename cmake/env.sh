@@ -83,8 +83,10 @@ scrivlet_libjpeg() {
   fi
   src=${src%/}
   scrivlet_build_jpeg_lib mingw "$src" -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake"
-  scrivlet_build_jpeg_lib fuzz "$src" -DCMAKE_C_COMPILER=clang \
-    -DCMAKE_C_FLAGS="-g -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
+  # AddressSanitizer checks libjpeg's reads and writes in our buffers; UBSan
+  # there would make this build six times longer for little gain.
+  scrivlet_build_jpeg_lib fuzz "$src" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_C_FLAGS="-O1 -fsanitize=address,fuzzer-no-link"
 }
 
 # Configures and builds the Windows program and its tests with MinGW-w64

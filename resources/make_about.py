@@ -3,8 +3,9 @@
 
     python3 make_about.py CJPEG [output-folder]
 
-CJPEG is libjpeg's compressor as the build makes it (build/libjpeg/fuzz/build/
-cjpeg-static after ./test). ImageMagick's `convert` draws the picture with the
+CJPEG is libjpeg's compressor from the build tree: after ./test,
+`cmake --build build/libjpeg/fuzz/build --target cjpeg-static` makes
+build/libjpeg/fuzz/build/cjpeg-static. ImageMagick's `convert` draws the picture with the
 DejaVu fonts; cjpeg encodes it as a baseline JPEG, at the quality whose file
 comes closest to TARGET_BYTES; the JFIF header then says version 1.02 and
 100 x 100 dots per inch.
