@@ -76,7 +76,12 @@ TImageViewForm::~TImageViewForm() {
   FormDestroy(this);
 }
 
-void TImageViewForm::FormClose(TComponent*) { Release(); }
+void TImageViewForm::FormClose(TComponent* sender) {
+  // The window is on its way out: an Execute before it is freed builds a new one
+  // rather than focusing a hidden window.
+  FormDestroy(sender);
+  Release();
+}
 
 void TImageViewForm::FormDestroy(TComponent*) {
   if (dialog_ && dialog_->form_ == this) dialog_->form_ = nullptr;

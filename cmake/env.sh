@@ -68,6 +68,9 @@ scrivlet_build_jpeg_lib() {
   cp "$out/build/libjpeg.a" "$out/lib/"
 }
 
+scrivlet_fetch_jpeg() { (cd "$SCRIVLET_JPEG" && apt-get source -qq libjpeg-turbo >fetch.log 2>&1); }
+
+# The MinGW library always; the fuzz target's too when asked (`scrivlet_libjpeg fuzz`).
 scrivlet_libjpeg() {
   local src
   src=$(ls -d "$SCRIVLET_JPEG"/libjpeg-turbo-*/ 2>/dev/null | head -n 1)
@@ -75,7 +78,8 @@ scrivlet_libjpeg() {
     scrivlet_say "Fetching libjpeg's source"
     scrivlet_deb_src
     mkdir -p "$SCRIVLET_JPEG"
-    (cd "$SCRIVLET_JPEG" && apt-get source -qq libjpeg-turbo >"$SCRIVLET_JPEG/fetch.log" 2>&1) || {
+    # Source lists that were never downloaded need one update first.
+    scrivlet_fetch_jpeg || { apt-get update -qq >/dev/null 2>&1 && scrivlet_fetch_jpeg; } || {
       cat "$SCRIVLET_JPEG/fetch.log" >&2
       return 1
     }
@@ -83,6 +87,7 @@ scrivlet_libjpeg() {
   fi
   src=${src%/}
   scrivlet_build_jpeg_lib mingw "$src" -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake"
+  [ "${1:-}" = fuzz ] || return 0
   # AddressSanitizer checks libjpeg's reads and writes in our buffers; UBSan
   # there would make this build six times longer for little gain.
   scrivlet_build_jpeg_lib fuzz "$src" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
