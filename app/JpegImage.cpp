@@ -49,8 +49,9 @@ void TJPEGImage::Draw(HDC dc, int x, int y) {
   if (!pixels_ || pixels_->Format != format) {
     try {
       pixels_ = DecodeJpeg(*stream_, format);
-    } catch (const EJPEG&) {
-      // Reported once; every later paint would only raise it again.
+    } catch (...) {
+      // Reported once (a stream libjpeg rejects, or a picture too big for
+      // memory); every later paint would only raise it again.
       failed_ = true;
       throw;
     }
