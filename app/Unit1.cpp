@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/JpegImage.h"
 #include "toolkit/Application.h"
 #include "toolkit/Utf.h"
 
@@ -155,10 +156,11 @@ void TForm1::BuildMenus() {
   FontBrowse->SetFont(DesignFont());
   FontMenuB = NewItem("FontMenuB", "Browser Font ...", nullptr);
   FolderMenu = NewItem("FolderMenu", "Show Folders", nullptr);
+  BuildAboutImage();
   N3 = NewItem("N3", "-", nullptr);
   DefaultSettings1 = NewItem("DefaultSettings1", "Default Settings", nullptr);
   N5 = NewItem("N5", "-", nullptr);
-  About1 = NewItem("About1", "About Scrivlet ...", nullptr);
+  About1 = NewItem("About1", "About Scrivlet ...", handler(&TForm1::About1Click));
 
   for (TMenuItem* item : {CopyMenu, N1, BrowseMenu, FontMenuB, N2, WrapMenu, FontMenu}) PopupMenu->Items().Add(item);
   for (TMenuItem* item : {FolderMenu, FocusMenu, N3, DefaultSettings1, N5, About1}) FileMenu->Items().Add(item);
@@ -199,6 +201,19 @@ void TForm1::ConfigureStorage() {
                                 "WrapMenu.Checked", "FocusMenu.Checked", "FolderMenu.Checked",
                                 "BrowseFiles.ShowFolders"});
   FormStorage1->EndLoading();
+}
+
+void TForm1::BuildAboutImage() {
+  AboutImage = Create<TProImageViewDialog>(this);
+  AboutImage->SetName("AboutImage");
+  AboutImage->SetCaption("About ...");
+  AboutImage->SetLanguage(dlEnglish);
+  AboutImage->SetSoundType(TSoundType::stNoSound);
+  AboutImage->SetBorderStyle(TImageBorderStyle::bsNone);
+  AboutImage->SetModal(true);
+  auto artwork = std::make_unique<TJPEGImage>();
+  artwork->LoadFromResource(L"ABOUTIMAGE");
+  AboutImage->Picture().SetGraphic(std::move(artwork));
 }
 
 // ---- start-up ------------------------------------------------------------------------
@@ -281,3 +296,5 @@ void TForm1::FocusMenuClick(TComponent*) {
     FocusMenu->SetChecked(true);
   }
 }
+
+void TForm1::About1Click(TComponent*) { AboutImage->Execute(); }

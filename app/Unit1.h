@@ -2,6 +2,7 @@
 // Scrivlet's main window: the browser pane on the left, the reader on the right,
 // three context menus and the window-wide shortcuts.
 #include "app/FormStorage.h"
+#include "app/ProDlgs.h"
 #include "app/Reader.h"
 #include "filebrowser/DirTreeCombo.h"
 #include "filebrowser/FilelistView.h"
@@ -38,6 +39,7 @@ class TForm1 : public TForm {
   TFontDialog* FontBrowse = nullptr;
   TMenuItem* FontMenuB = nullptr;
   TMenuItem* FolderMenu = nullptr;
+  TProImageViewDialog* AboutImage = nullptr;
   TMenuItem* N3 = nullptr;
   TMenuItem* DefaultSettings1 = nullptr;
   TMenuItem* N5 = nullptr;
@@ -62,6 +64,7 @@ class TForm1 : public TForm {
   void WrapMenuClick(TComponent* sender);
   void FontMenuClick(TComponent* sender);
   void FocusMenuClick(TComponent* sender);
+  void About1Click(TComponent* sender);
 
  private:
   void BuildLayout();
@@ -69,6 +72,7 @@ class TForm1 : public TForm {
   void BuildMenus();
   void BuildReader();
   void ConfigureStorage();
+  void BuildAboutImage();
   TMenuItem* NewItem(const char* name, const char* caption, TNotifyEvent onClick, TShortCut shortcut = 0);
   void UpdateCopyEnabled();
 };

@@ -23,6 +23,9 @@ scrivlet_install_deps() {
   command -v import >/dev/null || need+=(imagemagick)
   [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+  command -v dpkg-source >/dev/null || need+=(dpkg-dev)
+  command -v clang >/dev/null || need+=(clang)
+  [ -f "$(clang -print-resource-dir 2>/dev/null)/lib/linux/libclang_rt.fuzzer-x86_64.a" ] || need+=(libclang-rt-dev)
   if [ ${#need[@]} -gt 0 ]; then
     scrivlet_say "Installing: ${need[*]}"
     export DEBIAN_FRONTEND=noninteractive
@@ -31,14 +34,83 @@ scrivlet_install_deps() {
   fi
 }
 
+# libjpeg comes from Debian's source package, fetched and built once into the
+# build tree: with MinGW for the program, natively with clang's sanitizers for the fuzz.
+SCRIVLET_JPEG=$SCRIVLET_BUILD/libjpeg
+
+# A deb-src entry made from the machine's own deb entries, when it has none.
+scrivlet_deb_src() {
+  local lists=(/etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list)
+  grep -sqE '^(Types:.*deb-src|deb-src )' "${lists[@]}" && return 0
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+      > /etc/apt/sources.list.d/scrivlet-src.sources
+  else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > /etc/apt/sources.list.d/scrivlet-src.list
+  fi
+  apt-get update -qq >/dev/null
+}
+
+# Builds one static libjpeg into $SCRIVLET_JPEG/<name> (include/ and lib/).
+scrivlet_build_jpeg_lib() {
+  local name=$1 src=$2
+  shift 2
+  local out=$SCRIVLET_JPEG/$name
+  [ -f "$out/lib/libjpeg.a" ] && return 0
+  cmake -S "$src" -B "$out/build" -DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF \
+    -DWITH_SIMD=0 -DCMAKE_INSTALL_PREFIX="$out" "$@" >"$out.log" 2>&1 &&
+    cmake --build "$out/build" --target jpeg-static -j"$(nproc)" >>"$out.log" 2>&1 || {
+    cat "$out.log" >&2
+    return 1
+  }
+  mkdir -p "$out/include" "$out/lib"
+  cp "$src"/jpeglib.h "$src"/jmorecfg.h "$src"/jerror.h "$out/build/jconfig.h" "$out/include/"
+  cp "$out/build/libjpeg.a" "$out/lib/"
+}
+
+scrivlet_fetch_jpeg() { (cd "$SCRIVLET_JPEG" && apt-get source -qq libjpeg-turbo >fetch.log 2>&1); }
+
+# The MinGW library always; the fuzz target's too when asked (`scrivlet_libjpeg fuzz`).
+scrivlet_libjpeg() {
+  local src
+  src=$(ls -d "$SCRIVLET_JPEG"/libjpeg-turbo-*/ 2>/dev/null | head -n 1)
+  if [ -z "$src" ] || [ ! -f "$src/jpeglib.h" ]; then
+    scrivlet_say "Fetching libjpeg's source"
+    scrivlet_deb_src
+    mkdir -p "$SCRIVLET_JPEG"
+    # Source lists that were never downloaded need one update first.
+    scrivlet_fetch_jpeg || { apt-get update -qq >/dev/null 2>&1 && scrivlet_fetch_jpeg; } || {
+      cat "$SCRIVLET_JPEG/fetch.log" >&2
+      return 1
+    }
+    src=$(ls -d "$SCRIVLET_JPEG"/libjpeg-turbo-*/ | head -n 1)
+  fi
+  src=${src%/}
+  scrivlet_build_jpeg_lib mingw "$src" -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake"
+  [ "${1:-}" = fuzz ] || return 0
+  # AddressSanitizer checks libjpeg's reads and writes in our buffers; UBSan
+  # there would make this build six times longer for little gain.
+  scrivlet_build_jpeg_lib fuzz "$src" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_C_FLAGS="-O1 -fsanitize=address,fuzzer-no-link"
+}
+
 # Configures and builds the Windows program and its tests with MinGW-w64
 # (only the given target when one is named, e.g. scrivlet).
 scrivlet_build_win() {
   local target=${1:-all}
   shift || true
+  scrivlet_libjpeg
   cmake -S "$SCRIVLET_ROOT" -B "$SCRIVLET_BUILD/win" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake" "$@" >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake" \
+    -DJPEG_INCLUDE_DIR="$SCRIVLET_JPEG/mingw/include" -DJPEG_LIBRARY="$SCRIVLET_JPEG/mingw/lib/libjpeg.a" "$@" >/dev/null
   cmake --build "$SCRIVLET_BUILD/win" --target "$target" -j"$(nproc)" -- --no-print-directory >/dev/null
+}
+
+# The decoder's fuzz target, natively with clang's sanitizers.
+scrivlet_build_fuzz() {
+  cmake -S "$SCRIVLET_ROOT/fuzz" -B "$SCRIVLET_BUILD/fuzz" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    -DSCRIVLET_JPEG_DIR="$SCRIVLET_JPEG/fuzz" >/dev/null
+  cmake --build "$SCRIVLET_BUILD/fuzz" -j"$(nproc)" -- --no-print-directory >/dev/null
 }
 
 # Wine's prefix and HOME live in the build tree, so nothing outside it is touched
@@ -60,12 +132,14 @@ scrivlet_wine_env() {
       if [ -L "$d" ]; then rm -f "$d"; mkdir -p "$d"; fi
     done
   fi
-  if [ ! -f "$WINEPREFIX/.scrivlet-unmanaged" ]; then
+  if [ ! -f "$WINEPREFIX/.scrivlet-prefix-settings" ]; then
     # There is no window manager: Wine draws the frames itself, as Windows does,
     # and never waits for a manager that will not answer when a window is hidden.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    # A crash ends the process at once instead of waiting on the debugger's dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
-    touch "$WINEPREFIX/.scrivlet-unmanaged"
+    touch "$WINEPREFIX/.scrivlet-prefix-settings"
   fi
 }
 
