@@ -133,6 +133,6 @@ void TForm1::DefaultSettings1Click(TComponent*) {
 
 // ---- the combo ----------------------------------------------------------------------------
 
-void TForm1::FitTreeHeight() {}
+void TForm1::FitTreeHeight() { BrowseDrives->SetTreeHeight(BrowseFiles->Height()); }
 
-void TForm1::OpenListedPathInCombo() {}
+void TForm1::OpenListedPathInCombo() { BrowseDrives->OpenPath(BrowseFiles->Directory()); }

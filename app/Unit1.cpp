@@ -39,14 +39,23 @@ void TForm1::BuildLayout() {
   PanelRight->SetName("PanelRight");
   PanelRight->SetAlign(TAlign::alClient);
 
-  BrowseDrives = Create<TPanel>(this, PanelLeft);
+  BrowseDrives = Create<TDqDirTreeCombo28>(this, PanelLeft);
+  BrowseDrives->BeginLoading();
   BrowseDrives->SetName("BrowseDrives");
   BrowseDrives->SetBounds(0, 0, 240, 21);
   BrowseDrives->SetColor(clWindow);
   BrowseDrives->SetAlign(TAlign::alTop);
+  BrowseDrives->SetReadOnly(true);
+  BrowseDrives->SetTabStop(false);
+  BrowseDrives->SetShowHint(true);
+  BrowseDrives->SetSelectedPath("Drives");
+  BrowseDrives->SetLanguage(lnEnglish);
+  BrowseDrives->SetTreeHeight(240);
+  BrowseDrives->OnClick = [this](TComponent* sender) { BrowseDrivesClick(sender); };
 
   BrowseFiles = Create<TDqFilelistView28>(this, PanelLeft);
   ConfigureFileList();
+  BrowseDrives->EndLoading();
 
   PanelDiv = Create<TPanel>(this, PanelLeft);
   PanelDiv->SetName("PanelDiv");
@@ -90,6 +99,7 @@ void TForm1::ConfigureFileList() {
   BrowseFiles->SetColWidth_Mod(0);
   BrowseFiles->SetColWidth_Attr(0);
   BrowseFiles->OnClick = [this](TComponent* sender) { BrowseFilesClick(sender); };
+  BrowseFiles->SetDirTreeCombo(BrowseDrives);
   BrowseFiles->EndLoading();
 }
 

@@ -2,6 +2,7 @@
 // Scrivlet's main window: the browser pane on the left, the reader on the right,
 // three context menus and the window-wide shortcuts.
 #include "app/Reader.h"
+#include "filebrowser/DirTreeCombo.h"
 #include "filebrowser/FilelistView.h"
 #include "toolkit/FontDialog.h"
 #include "toolkit/Form.h"
@@ -17,7 +18,7 @@ class TForm1 : public TForm {
   TPanel* PanelLeft;
   TSplitter* SplitterV;
   TPanel* PanelRight;
-  TPanel* BrowseDrives;  // the folder tree combo takes this place
+  TDqDirTreeCombo28* BrowseDrives;
   TDqFilelistView28* BrowseFiles;
   TPanel* PanelDiv;
   TFontDialog* FontText;

@@ -23,16 +23,6 @@ const std::string& SubItem(const TListItem& item, int index) {
 bool IsDriveRoot(const std::string& folder) { return folder.size() >= 2 && folder[folder.size() - 2] == ':'; }
 }  // namespace
 
-// ---- links ------------------------------------------------------------------------
-
-void TDqFilelistView28::SetDirTree(TDirTreeLink* tree) {
-  if (tree == dirTree_) return;
-  TDirTreeLink* previous = dirTree_;
-  dirTree_ = tree;
-  if (previous) previous->SetFileList(nullptr);
-  if (tree) tree->SetFileList(this);
-}
-
 // ---- mouse --------------------------------------------------------------------------
 
 void TDqFilelistView28::Click() {

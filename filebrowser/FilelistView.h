@@ -16,8 +16,8 @@
 #include "toolkit/Handles.h"
 #include "toolkit/ListView.h"
 
-class TDqFilelistView28PopUp;
 class TDqDirTreeCombo28;
+class TDqFilelistView28PopUp;
 class TDirTreeLink;
 
 // Raised with the selected item's path.

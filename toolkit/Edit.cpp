@@ -13,17 +13,24 @@ std::wstring WindowText(HWND hwnd) {
 }  // namespace
 
 TEdit::TEdit(TComponent* owner, TControl* parent) : TControl(owner) {
+  Setup(parent);
+  CreateHandle();
+}
+
+TEdit::TEdit(TComponent* owner, TControl* parent, TDeferHandle) : TControl(owner) { Setup(parent); }
+
+void TEdit::Setup(TControl* parent) {
   SetTabStop(true);
   SetParent(parent);
   SetColor(clWindow);
   SetBounds(0, 0, 121, 21);
-  CreateHandle();
 }
 
 void TEdit::CreateParams(TCreateParams& params) {
   TControl::CreateParams(params);
   params.ClassName = L"EDIT";
   params.Style |= ES_AUTOHSCROLL | WS_TABSTOP;
+  if (readOnly_) params.Style |= ES_READONLY;
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -45,4 +52,20 @@ bool TEdit::CommandNotify(WORD code) {
   if (code != EN_CHANGE) return false;
   if (OnChange) OnChange(this);
   return true;
+}
+
+LRESULT TEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_LBUTTONUP) return TControl::WndProc(msg, wParam, lParam);
+  const LRESULT r = TControl::WndProc(msg, wParam, lParam);
+  if (OnClick) OnClick(this);
+  return r;
+}
+
+void TEdit::SetReadOnly(bool value) {
+  readOnly_ = value;
+  if (Handle()) SendMessageW(Handle(), EM_SETREADONLY, value, 0);
+}
+
+void TEdit::SetFormattingRectNP(const RECT& rect) {
+  if (Handle()) SendMessageW(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&rect));
 }

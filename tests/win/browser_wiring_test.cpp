@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Unit1.h"
+#include "filebrowser/DirTreeView.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestFiles.h"
@@ -104,12 +105,32 @@ TEST_F(BrowserWiringTest, ShowFoldersListsFoldersAndADoubleClickEntersAndLeaves)
   ASSERT_GE(IndexOf("sub"), 0);
   ClickOn("sub", true);
   EXPECT_EQ(list->Directory(), dir.File("sub\\"));
+  EXPECT_EQ(form->BrowseDrives->SelectedPath(), dir.File("sub\\"));
+  EXPECT_EQ(form->BrowseDrives->Text(), "sub");
   ClickOn(" Parent", true);
   EXPECT_EQ(list->Directory(), dir.Path());
+  EXPECT_EQ(form->BrowseDrives->SelectedPath(), dir.Path());
   EXPECT_EQ(list->Item(list->Selected()).Caption, "sub");
   form->FolderMenuClick(nullptr);
   EXPECT_EQ(IndexOf("sub"), -1);
   EXPECT_FALSE(form->FolderMenu->Checked());
+}
+
+TEST_F(BrowserWiringTest, TheDropDownTreeStaysAsTallAsTheListAndF4OpensIt) {
+  EXPECT_EQ(form->BrowseDrives->TreeHeight(), list->Height());
+  SetWindowPos(form->Handle(), nullptr, 0, 0, 700, 520, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(form->BrowseDrives->TreeHeight(), list->Height());
+  form->BrowseDrives->SetTreeHeight(10);
+  form->FontMenuBClick(nullptr);  // cancelled
+  EXPECT_EQ(Scripted().Count("font"), 1);
+  EXPECT_EQ(form->BrowseDrives->TreeHeight(), list->Height());
+
+  list->SetFocus();
+  PressKey(list->Handle(), VK_F4);
+  EXPECT_TRUE(form->BrowseDrives->Tree->Enabled());
+  EXPECT_TRUE(form->BrowseDrives->Tree->Visible());
+  PressKey(FocusedWindow(), VK_ESCAPE);
+  EXPECT_FALSE(form->BrowseDrives->Tree->Visible());
 }
 
 TEST_F(BrowserWiringTest, DefaultSettingsWhileMaximisedRestoresTheDesignedState) {

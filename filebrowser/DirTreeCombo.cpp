@@ -1,0 +1,227 @@
+#include "filebrowser/DirTreeCombo.h"
+
+#include <shellapi.h>
+
+#include "filebrowser/DirTreeRules.h"
+#include "filebrowser/DirTreeView.h"
+#include "filebrowser/DqSpeedButton.h"
+#include "filebrowser/FilelistView.h"
+#include "filebrowser/shell/PathRules.h"
+#include "filebrowser/shell/SpecialFolders.h"
+#include "toolkit/Exception.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/MessageWindow.h"
+#include "toolkit/NewWindowProc.h"
+#include "toolkit/Utf.h"
+
+namespace {
+constexpr int kButtonSize = 17;
+// The platform's combo-box arrow bitmap (defined only with OEMRESOURCE).
+constexpr WORD kObmCombo = 32738;
+constexpr LONG kNotifyEvents = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_DRIVEREMOVED | SHCNE_DRIVEADD | SHCNE_RENAMEFOLDER;
+constexpr int kNotifySources = SHCNRF_InterruptLevel | SHCNRF_ShellLevel;
+
+bool SameTextNoCase(const std::string& a, const std::string& b) {
+  const std::wstring wa = Widen(a), wb = Widen(b);
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
+                        static_cast<int>(wb.size())) == CSTR_EQUAL;
+}
+
+bool FolderExists(const std::string& path) {
+  if (path.empty()) return false;
+  const DWORD attrs = GetFileAttributesW(Widen(path).c_str());
+  return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+}  // namespace
+
+TDqDirTreeCombo28::TDqDirTreeCombo28(TComponent* owner, TControl* parent)
+    : TEdit(owner, parent, TDeferHandle{}), canvas_(*this) {
+  SetBounds(Left(), Top(), 216, 21);
+  SetTabOrder(0);
+  SetReadOnly(true);
+  // The box's window comes first: the button and the tree are its children, and the
+  // tree reports its expansions to it.
+  CreateHandle();
+
+  Btn = Create<TDqSpeedButton>(this, this);
+  Tree = Create<TDqDirTreeView>(this, this);
+  Tree->SetBounds(Tree->Left(), Top() + Height(), Tree->Width(), 240);
+  Tree->Hide();
+
+  windowHook_ = std::make_unique<TNewWindowProc>(*this, [this](UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (msg != WM_MOUSEWHEEL) return false;
+    // A notch toward the user is Down (the first one opens the drop-down), away is Up.
+    const WPARAM key = GET_WHEEL_DELTA_WPARAM(wParam) <= 0 ? VK_DOWN : VK_UP;
+    SendMessageW(Handle(), WM_KEYDOWN, key, 0);
+    result = 0;
+    return true;
+  });
+
+  // The shell's own small-icon list: shared, never destroyed here.
+  images_ = Create<TImageList>(this);
+  images_->SetShareImages(true);
+  windowsDirectory_ = GetSpecialFolder(sfWindows);
+  SHFILEINFOW info{};
+  images_->SetHandle(reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(Widen(windowsDirectory_).c_str(), 0, &info,
+                                                                  sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON)));
+  Tree->SetImages(images_->Handle());
+
+  notifyWindow_ = Create<TMessageWindow>(this, [this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return ShellNotifyWndProc(msg, wParam, lParam, result);
+  });
+  notifyEntry_.pidl = nullptr;  // the whole shell name space
+  notifyEntry_.fRecursive = TRUE;
+  notifyId_ = SHChangeNotifyRegister(notifyWindow_->Handle(), kNotifySources, kNotifyEvents, kShellNotifyMessage, 1,
+                                     &notifyEntry_);
+  if (notifyId_ == 0) throw Exception("Unable to register SHChangeNotify");
+
+  showHint_ = true;
+  SetLanguage(lnSysDefault);
+  LoadLanguageStrings();
+  SetUpWindowParts();
+}
+
+TDqDirTreeCombo28::~TDqDirTreeCombo28() {
+  // The shell forgets this combo: a later notification must not find its entry.
+  if (notifyId_) SHChangeNotifyDeregister(notifyId_);
+  windowHook_.reset();
+}
+
+void TDqDirTreeCombo28::CreateParams(TCreateParams& params) {
+  TEdit::CreateParams(params);
+  // Multi-line: only such an edit takes a formatting rectangle, which leaves room for
+  // the icon and the button.
+  params.Style |= ES_MULTILINE | WS_CLIPCHILDREN;
+}
+
+void TDqDirTreeCombo28::SetUpWindowParts() {
+  Btn->SetBounds(Width() - kButtonSize - 4, 0, kButtonSize, kButtonSize);
+  Btn->SetDown(false);
+  Btn->OnClick = [this](TComponent*) { DropDown(); };
+  UniqueBitmap arrow(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kObmCombo)));
+  Btn->SetGlyph(arrow.get());
+  Btn->SetNumGlyphs(1);
+
+  Tree->SetBounds(0, 0, 0, Tree->Height());
+  Tree->BuildRoot();
+  Tree->OnExpanding = [this](TComponent* sender, TTreeNode node, bool& allow) { NodeExpanding(sender, node, allow); };
+  SetExpandRoot(true);
+  Tree->SetReadOnly(true);
+  Tree->SetEnabled(false);
+  Tree->Hide();
+  if (!Tree->Selected()) {
+    const TTreeNode first = Tree->GetFirstNode();
+    SetShownImageIndex(first.ImageIndex());
+    SetText(first.Text());
+    Tree->SelectedPath = kDrivesToken;
+  }
+  UpdateEditRect();
+}
+
+void TDqDirTreeCombo28::NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion) {
+  Tree->NodeExpanding(sender, node, allowExpansion);
+}
+
+// ---- properties -----------------------------------------------------------------------------
+
+const std::string& TDqDirTreeCombo28::SelectedPath() const { return Tree->SelectedPath; }
+
+void TDqDirTreeCombo28::SetSelectedPath(const std::string& path) {
+  if (!SameTextNoCase(path, Tree->SelectedPath)) Tree->SelectedPath = path;
+  if (fileList_) fileList_->SetDirectory(Tree->SelectedPath);
+}
+
+void TDqDirTreeCombo28::SetFileList(TDqFilelistView28* list) {
+  fileList_ = list;
+  if (!fileList_ || Tree->SelectedPath.empty() || Loading() || fileList_->Loading()) return;
+  fileList_->SetDirectory(Tree->SelectedPath);
+  fileList_->UpdateFileList();
+}
+
+void TDqDirTreeCombo28::Notification(TComponent* component, TOperation operation) {
+  TEdit::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == fileList_) fileList_ = nullptr;
+}
+
+bool TDqDirTreeCombo28::ExpandRoot() const { return Tree->ExpandRoot; }
+
+void TDqDirTreeCombo28::SetExpandRoot(bool value) {
+  Tree->ExpandRoot = value;
+  if (value)
+    if (TTreeNode first = Tree->GetFirstNode()) first.Expand(false);
+}
+
+bool TDqDirTreeCombo28::HideSelection() const { return Tree->HideSelection(); }
+
+void TDqDirTreeCombo28::SetHideSelection(bool value) { Tree->SetHideSelection(value); }
+
+HBITMAP TDqDirTreeCombo28::Glyph() const { return Btn->Glyph(); }
+
+void TDqDirTreeCombo28::SetGlyph(HBITMAP bitmap) { Btn->SetGlyph(bitmap); }
+
+int TDqDirTreeCombo28::TreeHeight() const { return Tree->Height(); }
+
+void TDqDirTreeCombo28::SetTreeHeight(int height) { Tree->SetHeight(height); }
+
+HIMAGELIST TDqDirTreeCombo28::Images() const { return images_->Handle(); }
+
+bool TDqDirTreeCombo28::IconShown() const { return shownImageIndex_ >= 0 && shownImageIndex_ < images_->Count(); }
+
+void TDqDirTreeCombo28::SetShownImageIndex(int index) {
+  if (index == shownImageIndex_) return;
+  shownImageIndex_ = index;
+  UpdateEditRect();
+  Invalidate();
+}
+
+TTreeNode TDqDirTreeCombo28::SelectedNode() const { return Tree->Selected(); }
+
+void TDqDirTreeCombo28::SetSelectedNode(TTreeNode node) { Tree->SetSelected(node); }
+
+void TDqDirTreeCombo28::UpdateEditRect() {
+  if (!Btn) return;
+  RECT rect{IconShown() ? 23 : 0, 0, ClientWidth() - Btn->Width() - 2, ClientHeight() + 1};
+  SetFormattingRectNP(rect);
+}
+
+void TDqDirTreeCombo28::SetBounds(int left, int top, int width, int height) {
+  TEdit::SetBounds(left, top, width, height);
+  if (!Parent() || !Btn) return;
+  Btn->SetBounds(Width() - Btn->Width() - 4, Btn->Top(), Btn->Width(), Height() - 4);
+  UpdateEditRect();
+}
+
+// ---- paths ------------------------------------------------------------------------------------
+
+void TDqDirTreeCombo28::PathChange(TComponent* sender) {
+  if (OnPathChange) OnPathChange(sender, Tree->SelectedPath);
+}
+
+void TDqDirTreeCombo28::OpenPath(const std::string& path) {
+  if (path.empty() || SameTextNoCase(path, lastOpenedPath_)) return;
+  const std::string folder = WithTrailingBackslash(path);
+  if (!FolderExists(folder)) return;
+  lastOpenedPath_ = folder;
+  ShowPath(folder);
+  if (fileList_) fileList_->SetDirectory(folder);
+}
+
+void TDqDirTreeCombo28::ShowPath(const std::string& path) {
+  if (path.size() <= 1 || !FolderExists(path)) return;
+  const std::string folder = WithTrailingBackslash(path);
+  Tree->LocatePath(folder);
+  if (const TTreeNode node = Tree->Selected()) {
+    SetShownImageIndex(node.ImageIndex());
+    SetText(node.Text());
+  }
+  if (!SameTextNoCase(Tree->SelectedPath, folder)) Tree->SelectedPath = folder;
+  PathChange(this);
+}
+
+void TDqDirTreeCombo28::ResetTree() {
+  TTreeViewUpdate update(*Tree);
+  Tree->SetSelected({});
+  Tree->Clear();
+  Tree->BuildRoot();
+  Tree->OnExpanding = [this](TComponent* sender, TTreeNode node, bool& allow) { NodeExpanding(sender, node, allow); };
+}

@@ -1,0 +1,119 @@
+#pragma once
+// The folder tree combo: a read-only box with the current folder's small icon and a
+// drop-down button; the drop-down is the folder tree. A pick there points the linked
+// file list at the folder; the file list moves the combo with ShowPath. Shell change
+// notifications rebuild the tree.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "filebrowser/lang/Language.h"
+#include "toolkit/ControlCanvas.h"
+#include "toolkit/Edit.h"
+#include "toolkit/TreeView.h"
+
+class TDqDirTreeView;
+class TDqFilelistView28;
+class TDqSpeedButton;
+class TImageList;
+class TMessageWindow;
+class TNewWindowProc;
+
+using TPathChangeEvent = std::function<void(TComponent* sender, const std::string& selectedPath)>;
+
+// The message the shell's change notifications arrive with.
+inline constexpr UINT kShellNotifyMessage = WM_USER + 2;
+
+class TDqDirTreeCombo28 : public TEdit {
+ public:
+  TDqDirTreeCombo28(TComponent* owner, TControl* parent);
+  ~TDqDirTreeCombo28() override;
+
+  TDqSpeedButton* Btn = nullptr;
+  TDqDirTreeView* Tree = nullptr;
+
+  // The tree's accepted path.
+  const std::string& SelectedPath() const;
+  // Stores the path in the tree when it differs; a linked file list is pointed at it.
+  void SetSelectedPath(const std::string& path);
+  TDqFilelistView28* FileList() const { return fileList_; }
+  void SetFileList(TDqFilelistView28* list);
+  bool ExpandRoot() const;
+  void SetExpandRoot(bool value);
+  bool HideSelection() const;
+  void SetHideSelection(bool value);
+  const std::string& About() const { return about_; }
+  void SetAbout(const std::string&) {}
+  TLanguage Language() const { return language_; }
+  void SetLanguage(TLanguage value);
+  HBITMAP Glyph() const;
+  // Copies a non-empty bitmap into the button's glyph.
+  void SetGlyph(HBITMAP bitmap);
+  int TreeHeight() const;
+  void SetTreeHeight(int height);
+  // The system icon drawn at the box's left end; none when out of the image list's range.
+  int ShownImageIndex() const { return shownImageIndex_; }
+  void SetShownImageIndex(int index);
+  bool IconShown() const;
+  const std::string& LastOpenedPath() const { return lastOpenedPath_; }
+  TTreeNode SelectedNode() const;
+  void SetSelectedNode(TTreeNode node);
+  // The hint the box shows while the pointer rests on it (set when the pointer enters).
+  const std::string& Hint() const { return hint_; }
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value) { showHint_ = value; }
+  HIMAGELIST Images() const;
+
+  TPathChangeEvent OnPathChange;
+
+  // Shows an existing folder other than the last one opened and points the file list at it.
+  void OpenPath(const std::string& path);
+  // Shows an existing folder in box and tree without touching the file list.
+  void ShowPath(const std::string& path);
+  // Rebuilds the tree; the root stays closed.
+  void ResetTree();
+  // Opens the drop-down, or closes it when it is open.
+  void DropDown();
+  bool DroppedDown() const;
+  void LoadLanguageStrings();
+  void UpdateEditRect();
+  // Raises OnPathChange with the tree's SelectedPath.
+  void PathChange(TComponent* sender);
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // False when the key ends here (the base handling does not run).
+  bool KeyDown(WORD& key);
+
+ private:
+  void SetUpWindowParts();
+  void NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion);
+  bool ShellNotifyWndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void PaintIcon();
+  void CloseTree();
+  void MouseEnter();
+  void MouseLeave();
+
+  TDqFilelistView28* fileList_ = nullptr;
+  std::string windowsDirectory_;
+  int shownImageIndex_ = -1;
+  TImageList* images_ = nullptr;
+  TControlCanvas canvas_;
+  const std::string about_ = "Version 2.8.7.9";
+  std::string lastOpenedPath_;
+  SHChangeNotifyEntry notifyEntry_{};
+  ULONG notifyId_ = 0;
+  TMessageWindow* notifyWindow_ = nullptr;
+  TLanguage language_ = lnSysDefault;
+  std::unique_ptr<TNewWindowProc> windowHook_;
+  std::string hint_;
+  bool showHint_ = false;
+  bool mouseInside_ = false;
+};

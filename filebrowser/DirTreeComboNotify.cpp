@@ -1,0 +1,59 @@
+// The folder tree combo's shell notifications and language.
+#include "filebrowser/DirTreeCombo.h"
+
+#include "filebrowser/DirTreeView.h"
+#include "filebrowser/FilelistView.h"
+#include "filebrowser/lang/LanguageDefaults.h"
+#include "filebrowser/lang/SharedMessages.h"
+#include "toolkit/Application.h"
+
+namespace {
+// Stops the window's drawing until the end of the scope.
+class TLockWindowUpdate {
+ public:
+  explicit TLockWindowUpdate(HWND hwnd) { LockWindowUpdate(hwnd); }
+  TLockWindowUpdate(const TLockWindowUpdate&) = delete;
+  TLockWindowUpdate& operator=(const TLockWindowUpdate&) = delete;
+  ~TLockWindowUpdate() { LockWindowUpdate(nullptr); }
+};
+
+bool IsFolderEvent(LPARAM event) {
+  switch (event) {
+    case SHCNE_MKDIR:
+    case SHCNE_RMDIR:
+    case SHCNE_DRIVEREMOVED:
+    case SHCNE_DRIVEADD:
+    case SHCNE_RENAMEFOLDER:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
+bool TDqDirTreeCombo28::ShellNotifyWndProc(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+  if (msg != kShellNotifyMessage) return false;
+  result = 0;
+  const std::string path = Tree->SelectedPath;
+  if (!IsFolderEvent(lParam)) return true;
+  TLockWindowUpdate lock(Handle());
+  ResetTree();
+  if (TTreeNode first = Tree->GetFirstNode(); first && !first.Expanded()) first.Expand(false);
+  if (!path.empty()) ShowPath(path);
+  if (FileList()) {
+    FileList()->SetDirectory(path);
+    FileList()->UpdateFileList();
+  }
+  return true;
+}
+
+void TDqDirTreeCombo28::SetLanguage(TLanguage value) {
+  value = ResolveUserLanguage(value);
+  if (value == language_) return;
+  language_ = value;
+  TreeLanguage = value;
+  LoadLanguageStrings();
+  if (Application) Application->ProcessMessages();
+}
+
+void TDqDirTreeCombo28::LoadLanguageStrings() { LoadComboMessages(); }

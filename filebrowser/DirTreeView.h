@@ -1,0 +1,58 @@
+#pragma once
+// The drop-down tree of the folder tree combo: the computer, its drives and their
+// folders, listed lazily. It floats above every window while open, follows the mouse
+// pointer and accepts a click on an item.
+#include <string>
+
+#include "toolkit/TreeView.h"
+
+class TDqDirTreeCombo28;
+
+class TDqDirTreeView : public TCustomTreeView {
+ public:
+  TDqDirTreeView(TComponent* owner, TDqDirTreeCombo28* combo);
+
+  // The path of the node last passed to GetNodePath.
+  std::string NodePath;
+  // The accepted path: "Drives", a drive root, a folder without trailing "\", or what
+  // the combo's ShowPath stored (with trailing "\").
+  std::string SelectedPath;
+  // The selected path before the acceptance under way, with trailing "\".
+  std::string PreviousPath;
+  bool ExpandRoot = true;
+  bool MouseInside = false;
+
+  // Clears all nodes; adds the computer and one node per drive.
+  void BuildRoot();
+  // Lists a node's sub-folders the first time it opens.
+  void NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion);
+  void GetNodePath(TTreeNode node);
+  void AddSubFolders(const std::string& path, TTreeNode node);
+  bool HasSubFolders(const std::string& path);
+  // Collapses the tree, then selects and opens the nodes along the path (which ends in "\").
+  void LocatePath(const std::string& path);
+  // Turns the selected node into SelectedPath; an empty removable or CD drive sends the
+  // selection back to the previous folder.
+  void AcceptSelection();
+  void CloseUp();
+
+  // Directory searches made so far: listing a node costs one, plus one per sub-folder
+  // found (to learn whether it has sub-folders in turn).
+  int ScanCount() const { return scanCount_; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Sorts the node's children before the expanded event.
+  void Expand(TTreeNode node) override;
+
+ private:
+  void MouseEnter();
+  void MouseLeave();
+  void MouseMove(int x, int y);
+  void LeftButtonDown(int x, int y);
+
+  TDqDirTreeCombo28* combo_;
+  int scanCount_ = 0;
+};

@@ -1,0 +1,346 @@
+#include "toolkit/TreeView.h"
+
+#include "toolkit/Utf.h"
+
+namespace {
+// Style bits the properties decide; the others stay as the window has them.
+constexpr DWORD kPropertyBits = TVS_EDITLABELS | TVS_SHOWSELALWAYS;
+
+HTREEITEM Next(HWND tree, HTREEITEM item, UINT code) {
+  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+// The sort's callback gets the items' parameters, which hold the items themselves.
+int CALLBACK CompareCaptions(LPARAM item1, LPARAM item2, LPARAM view) {
+  auto* tree = reinterpret_cast<TCustomTreeView*>(view);
+  const std::wstring a = Widen(TTreeNode(tree, reinterpret_cast<HTREEITEM>(item1)).Text());
+  const std::wstring b = Widen(TTreeNode(tree, reinterpret_cast<HTREEITEM>(item2)).Text());
+  return lstrcmpW(a.c_str(), b.c_str());
+}
+}  // namespace
+
+// ---- nodes ------------------------------------------------------------------------
+
+TVITEMW TTreeNode::Get(UINT mask) const {
+  TVITEMW it{};
+  it.mask = mask | TVIF_HANDLE;
+  it.hItem = item_;
+  if (view_ && item_) SendMessageW(view_->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  return it;
+}
+
+void TTreeNode::Set(TVITEMW& it) {
+  if (!view_ || !item_) return;
+  it.mask |= TVIF_HANDLE;
+  it.hItem = item_;
+  SendMessageW(view_->Handle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+}
+
+UINT TTreeNode::State(UINT mask) const {
+  if (!view_ || !item_) return 0;
+  return static_cast<UINT>(SendMessageW(view_->Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item_), mask));
+}
+
+std::string TTreeNode::Text() const {
+  wchar_t buffer[1024] = {};
+  TVITEMW it{};
+  it.mask = TVIF_TEXT | TVIF_HANDLE;
+  it.hItem = item_;
+  it.pszText = buffer;
+  it.cchTextMax = static_cast<int>(std::size(buffer));
+  if (view_ && item_) SendMessageW(view_->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  return Narrow(buffer);
+}
+
+void TTreeNode::SetText(const std::string& text) {
+  std::wstring wide = Widen(text);
+  TVITEMW it{};
+  it.mask = TVIF_TEXT;
+  it.pszText = wide.data();
+  Set(it);
+}
+
+int TTreeNode::ImageIndex() const { return Get(TVIF_IMAGE).iImage; }
+
+void TTreeNode::SetImageIndex(int index) {
+  TVITEMW it{};
+  it.mask = TVIF_IMAGE;
+  it.iImage = index;
+  Set(it);
+}
+
+int TTreeNode::SelectedIndex() const { return Get(TVIF_SELECTEDIMAGE).iSelectedImage; }
+
+void TTreeNode::SetSelectedIndex(int index) {
+  TVITEMW it{};
+  it.mask = TVIF_SELECTEDIMAGE;
+  it.iSelectedImage = index;
+  Set(it);
+}
+
+bool TTreeNode::HasChildren() const { return Get(TVIF_CHILDREN).cChildren > 0; }
+
+void TTreeNode::SetHasChildren(bool value) {
+  TVITEMW it{};
+  it.mask = TVIF_CHILDREN;
+  it.cChildren = value ? 1 : 0;
+  Set(it);
+}
+
+bool TTreeNode::Expanded() const { return (State(TVIS_EXPANDED) & TVIS_EXPANDED) != 0; }
+
+bool TTreeNode::Selected() const { return view_ && view_->Selected() == *this; }
+
+int TTreeNode::Level() const {
+  int level = 0;
+  for (TTreeNode p = Parent(); p; p = p.Parent()) ++level;
+  return level;
+}
+
+TTreeNode TTreeNode::Parent() const {
+  if (!view_) return {};
+  return {view_, Next(view_->Handle(), item_, TVGN_PARENT)};
+}
+
+TTreeNode TTreeNode::getFirstChild() const {
+  if (!view_) return {};
+  return {view_, Next(view_->Handle(), item_, TVGN_CHILD)};
+}
+
+TTreeNode TTreeNode::getNextSibling() const {
+  if (!view_) return {};
+  return {view_, Next(view_->Handle(), item_, TVGN_NEXT)};
+}
+
+TTreeNode TTreeNode::getPrevSibling() const {
+  if (!view_) return {};
+  return {view_, Next(view_->Handle(), item_, TVGN_PREVIOUS)};
+}
+
+TTreeNode TTreeNode::GetNext() const {
+  if (TTreeNode child = getFirstChild()) return child;
+  for (TTreeNode n = *this; n; n = n.Parent())
+    if (TTreeNode sibling = n.getNextSibling()) return sibling;
+  return {};
+}
+
+TTreeNode TTreeNode::GetNextVisible() const {
+  if (!view_) return {};
+  return {view_, Next(view_->Handle(), item_, TVGN_NEXTVISIBLE)};
+}
+
+TTreeNode TTreeNode::GetPrevVisible() const {
+  if (!view_) return {};
+  return {view_, Next(view_->Handle(), item_, TVGN_PREVIOUSVISIBLE)};
+}
+
+int TTreeNode::Count() const {
+  int n = 0;
+  for (TTreeNode c = getFirstChild(); c; c = c.getNextSibling()) ++n;
+  return n;
+}
+
+void TTreeNode::Expand(bool recurse) {
+  if (!view_) return;
+  view_->ExpandFromCode(*this);
+  if (recurse)
+    for (TTreeNode c = getFirstChild(); c; c = c.getNextSibling()) c.Expand(true);
+}
+
+void TTreeNode::Collapse(bool recurse) {
+  if (!view_) return;
+  if (recurse)
+    for (TTreeNode c = getFirstChild(); c; c = c.getNextSibling()) c.Collapse(true);
+  if (!Expanded()) return;
+  ++view_->codeExpanding_;
+  SendMessageW(view_->Handle(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
+  --view_->codeExpanding_;
+  view_->Collapse(*this);
+}
+
+void TTreeNode::AlphaSort() {
+  if (!view_) return;
+  TVSORTCB sort{};
+  sort.hParent = item_;
+  sort.lpfnCompare = CompareCaptions;
+  sort.lParam = reinterpret_cast<LPARAM>(view_);
+  SendMessageW(view_->Handle(), TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+}
+
+void TTreeNode::Delete() {
+  if (view_ && item_) SendMessageW(view_->Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item_));
+  item_ = nullptr;
+}
+
+void TTreeNode::DeleteChildren() {
+  while (TTreeNode c = getFirstChild()) c.Delete();
+}
+
+// ---- the view -----------------------------------------------------------------------
+
+TCustomTreeView::TCustomTreeView(TComponent* owner, TControl* parent) : TControl(owner) {
+  Setup(parent);
+  CreateHandle();
+}
+
+TCustomTreeView::TCustomTreeView(TComponent* owner, TControl* parent, TDeferHandle) : TControl(owner) {
+  Setup(parent);
+}
+
+void TCustomTreeView::Setup(TControl* parent) {
+  SetTabStop(true);
+  SetParent(parent);
+  SetColor(clWindow);
+  SetBounds(0, 0, 121, 97);
+}
+
+void TCustomTreeView::CreateParams(TCreateParams& params) {
+  TControl::CreateParams(params);
+  params.ClassName = WC_TREEVIEWW;
+  // No dragging: a press on an item selects it at once.
+  params.Style |= WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_DISABLEDRAGDROP;
+  if (!readOnly_) params.Style |= TVS_EDITLABELS;
+  if (!hideSelection_) params.Style |= TVS_SHOWSELALWAYS;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomTreeView::HandleCreated() {
+  TControl::HandleCreated();
+  if (images_) TreeView_SetImageList(Handle(), images_, TVSIL_NORMAL);
+  if (updateCount_ > 0) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TCustomTreeView::ApplyStyle() {
+  if (!Handle()) return;
+  TCreateParams params;
+  CreateParams(params);
+  const DWORD old = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+  const DWORD style = (old & ~kPropertyBits) | (params.Style & kPropertyBits);
+  if (style != old) SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(style));
+}
+
+void TCustomTreeView::SetImages(HIMAGELIST images) {
+  images_ = images;
+  if (Handle()) TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
+}
+
+void TCustomTreeView::SetReadOnly(bool value) {
+  if (value == readOnly_) return;
+  readOnly_ = value;
+  ApplyStyle();
+}
+
+void TCustomTreeView::SetHideSelection(bool value) {
+  if (value == hideSelection_) return;
+  hideSelection_ = value;
+  ApplyStyle();
+}
+
+TTreeNode TCustomTreeView::AddChild(TTreeNode parent, const std::string& text) {
+  std::wstring wide = Widen(text);
+  TVINSERTSTRUCTW ins{};
+  ins.hParent = parent ? parent.ItemId() : TVI_ROOT;
+  ins.hInsertAfter = TVI_LAST;
+  ins.item.mask = TVIF_TEXT | TVIF_CHILDREN;
+  ins.item.pszText = wide.data();
+  ins.item.cChildren = 0;
+  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+  TTreeNode node(this, item);
+  if (!node) return node;
+  TVITEMW self{};
+  self.mask = TVIF_PARAM;
+  self.lParam = reinterpret_cast<LPARAM>(item);
+  node.Set(self);
+  if (parent) parent.SetHasChildren(true);
+  return node;
+}
+
+void TCustomTreeView::Clear() {
+  if (Handle()) SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+}
+
+TTreeNode TCustomTreeView::GetFirstNode() const {
+  return {const_cast<TCustomTreeView*>(this), Next(Handle(), nullptr, TVGN_ROOT)};
+}
+
+int TCustomTreeView::Count() const { return static_cast<int>(SendMessageW(Handle(), TVM_GETCOUNT, 0, 0)); }
+
+TTreeNode TCustomTreeView::Selected() const {
+  return {const_cast<TCustomTreeView*>(this), Next(Handle(), nullptr, TVGN_CARET)};
+}
+
+void TCustomTreeView::SetSelected(TTreeNode node) {
+  SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.ItemId()));
+}
+
+UINT TCustomTreeView::GetHitTestInfoAt(int x, int y) const {
+  TVHITTESTINFO ht{};
+  ht.pt = {x, y};
+  SendMessageW(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&ht));
+  return ht.flags;
+}
+
+TTreeNode TCustomTreeView::GetNodeAt(int x, int y) const {
+  TVHITTESTINFO ht{};
+  ht.pt = {x, y};
+  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&ht)));
+  return {const_cast<TCustomTreeView*>(this), item};
+}
+
+void TCustomTreeView::BeginUpdate() {
+  if (updateCount_++ == 0 && Handle()) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TCustomTreeView::EndUpdate() {
+  if (updateCount_ == 0 || --updateCount_ > 0 || !Handle()) return;
+  SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// ---- expansion ------------------------------------------------------------------------
+
+bool TCustomTreeView::CanExpand(TTreeNode node) {
+  bool allow = true;
+  if (OnExpanding) OnExpanding(this, node, allow);
+  return allow;
+}
+
+void TCustomTreeView::Expand(TTreeNode node) {
+  if (OnExpanded) OnExpanded(this, node);
+}
+
+void TCustomTreeView::Collapse(TTreeNode node) {
+  if (OnCollapsed) OnCollapsed(this, node);
+}
+
+void TCustomTreeView::ExpandFromCode(TTreeNode node) {
+  if (!node || node.Expanded() || !CanExpand(node)) return;
+  ++codeExpanding_;
+  SendMessageW(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node.ItemId()));
+  --codeExpanding_;
+  if (node.Expanded()) Expand(node);
+}
+
+bool TCustomTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {
+  switch (header->code) {
+    case TVN_ITEMEXPANDINGW:
+    case TVN_ITEMEXPANDINGA: {
+      const auto* nm = reinterpret_cast<NMTREEVIEWW*>(header);
+      result = 0;
+      if (codeExpanding_ == 0 && (nm->action & TVE_EXPAND))
+        result = CanExpand(TTreeNode(this, nm->itemNew.hItem)) ? 0 : 1;
+      return true;
+    }
+    case TVN_ITEMEXPANDEDW:
+    case TVN_ITEMEXPANDEDA: {
+      const auto* nm = reinterpret_cast<NMTREEVIEWW*>(header);
+      if (codeExpanding_ > 0) return true;
+      const TTreeNode node(this, nm->itemNew.hItem);
+      if (node.Expanded()) Expand(node);
+      else Collapse(node);
+      return true;
+    }
+    default:
+      return false;
+  }
+}

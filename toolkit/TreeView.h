@@ -1,0 +1,144 @@
+#pragma once
+// Tree view over SysTreeView32. The window holds the nodes; a TTreeNode is a light
+// handle on one of them (caption, images and the has-children mark are read from and
+// written to the window). Expanding from code raises the same events as a user's
+// expansion, once per expansion.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+#include "toolkit/Control.h"
+
+class TCustomTreeView;
+
+class TTreeNode {
+ public:
+  TTreeNode() = default;
+  TTreeNode(TCustomTreeView* view, HTREEITEM item) : view_(item ? view : nullptr), item_(item) {}
+
+  explicit operator bool() const { return item_ != nullptr; }
+  bool operator==(const TTreeNode& other) const { return item_ == other.item_; }
+  HTREEITEM ItemId() const { return item_; }
+  TCustomTreeView* TreeView() const { return view_; }
+
+  std::string Text() const;
+  void SetText(const std::string& text);
+  int ImageIndex() const;
+  void SetImageIndex(int index);
+  int SelectedIndex() const;
+  void SetSelectedIndex(int index);
+  bool HasChildren() const;
+  void SetHasChildren(bool value);
+  bool Expanded() const;
+  bool Selected() const;
+  // 0 for a top-level node.
+  int Level() const;
+
+  TTreeNode Parent() const;
+  // Lower-case: the platform headers define the capitalised names as macros.
+  TTreeNode getFirstChild() const;
+  TTreeNode getNextSibling() const;
+  TTreeNode getPrevSibling() const;
+  // The next node in depth-first order: first child, next sibling, or an ancestor's next sibling.
+  TTreeNode GetNext() const;
+  // The node shown right below (above) this one; none at the end (start).
+  TTreeNode GetNextVisible() const;
+  TTreeNode GetPrevVisible() const;
+  int Count() const;
+
+  // Raises the expanding event first (which may list the children), then opens the node.
+  void Expand(bool recurse = false);
+  // Closes the node, and with `recurse` every node below it; the nodes stay.
+  void Collapse(bool recurse);
+  // Sorts the children by caption with the platform's locale comparison.
+  void AlphaSort();
+  void Delete();
+  void DeleteChildren();
+
+ private:
+  friend class TCustomTreeView;
+  UINT State(UINT mask) const;
+  TVITEMW Get(UINT mask) const;
+  void Set(TVITEMW& item);
+
+  TCustomTreeView* view_ = nullptr;
+  HTREEITEM item_ = nullptr;
+};
+
+using TTVExpandingEvent = std::function<void(TComponent* sender, TTreeNode node, bool& allowExpansion)>;
+using TTVExpandedEvent = std::function<void(TComponent* sender, TTreeNode node)>;
+
+class TCustomTreeView : public TControl {
+ public:
+  TCustomTreeView(TComponent* owner, TControl* parent);
+
+  // Adds a node as the last child of `parent` (a top-level node when `parent` is none);
+  // the parent gets the has-children mark.
+  TTreeNode AddChild(TTreeNode parent, const std::string& text);
+  void Clear();
+  TTreeNode GetFirstNode() const;
+  int Count() const;
+  TTreeNode Selected() const;
+  void SetSelected(TTreeNode node);
+
+  // Where a point of the client area falls: a combination of the TVHT_ flags.
+  UINT GetHitTestInfoAt(int x, int y) const;
+  TTreeNode GetNodeAt(int x, int y) const;
+
+  // Between the outermost BeginUpdate and its EndUpdate the window does not repaint.
+  void BeginUpdate();
+  void EndUpdate();
+
+  HIMAGELIST Images() const { return images_; }
+  // Borrowed: the tree never destroys it.
+  void SetImages(HIMAGELIST images);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value);
+  bool HideSelection() const { return hideSelection_; }
+  void SetHideSelection(bool value);
+
+  TTVExpandingEvent OnExpanding;
+  TTVExpandedEvent OnExpanded;
+  TTVExpandedEvent OnCollapsed;
+
+ protected:
+  struct TDeferHandle {};
+  TCustomTreeView(TComponent* owner, TControl* parent, TDeferHandle);
+
+  void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
+  bool NotifyReflect(NMHDR* header, LRESULT& result) override;
+
+  // Before a node opens: false keeps it closed.
+  virtual bool CanExpand(TTreeNode node);
+  // After a node opened (respectively closed).
+  virtual void Expand(TTreeNode node);
+  virtual void Collapse(TTreeNode node);
+
+ private:
+  friend class TTreeNode;
+  void Setup(TControl* parent);
+  void ApplyStyle();
+  void ExpandFromCode(TTreeNode node);
+
+  HIMAGELIST images_ = nullptr;
+  bool readOnly_ = false;
+  bool hideSelection_ = true;
+  int updateCount_ = 0;
+  // The window's own notifications of an expansion made from code are not raised again.
+  int codeExpanding_ = 0;
+};
+
+// Begins a bulk update and ends it when the scope ends, however it ends.
+class TTreeViewUpdate {
+ public:
+  explicit TTreeViewUpdate(TCustomTreeView& view) : view_(view) { view_.BeginUpdate(); }
+  TTreeViewUpdate(const TTreeViewUpdate&) = delete;
+  TTreeViewUpdate& operator=(const TTreeViewUpdate&) = delete;
+  ~TTreeViewUpdate() { view_.EndUpdate(); }
+
+ private:
+  TCustomTreeView& view_;
+};
