@@ -31,9 +31,17 @@ void TDqFilelistView28::ComboShowPath(const std::string& path) {
 }
 
 void TDqFilelistView28::ComboShowRoot() {
-  // The root's caption names no folder, so the combo keeps showing the drive left.
+  // The root's caption names no folder, so ShowPath would leave the combo on the drive
+  // the list has left: the combo shows the computer, as the list shows the drives.
   if (!dirTreeCombo_) return;
-  if (const TTreeNode root = dirTreeCombo_->Tree->GetFirstNode()) dirTreeCombo_->ShowPath(root.Text());
+  TDqDirTreeCombo28& combo = *dirTreeCombo_;
+  const TTreeNode root = combo.Tree->GetFirstNode();
+  if (!root) return;
+  combo.SetSelectedNode(root);
+  combo.SetShownImageIndex(root.ImageIndex());
+  combo.SetText(root.Text());
+  combo.Tree->SelectedPath = kDrivesFolder;
+  combo.PathChange(&combo);
 }
 
 void TDqFilelistView28::ComboRefresh() {

@@ -123,6 +123,15 @@ TEST_F(BrowserWiringTest, TheDropDownTreeStaysAsTallAsTheListAndF4OpensIt) {
   EXPECT_FALSE(form->BrowseDrives->Tree->Visible());
 }
 
+TEST_F(BrowserWiringTest, GoingUpFromADriveRootShowsTheComputerInTheBox) {
+  list->SetDirectory("C:\\");
+  form->BrowseDrives->ShowPath("C:\\");
+  PressKey(list->Handle(), VK_BACK);
+  EXPECT_TRUE(list->IsDrivesView());
+  EXPECT_EQ(form->BrowseDrives->SelectedPath(), "Drives");
+  EXPECT_EQ(form->BrowseDrives->Text(), form->BrowseDrives->Tree->GetFirstNode().Text());
+}
+
 TEST_F(BrowserWiringTest, DefaultSettingsWhileMaximisedRestoresTheDesignedState) {
   form->FolderMenuClick(nullptr);
   form->WrapMenuClick(nullptr);
