@@ -9,6 +9,7 @@
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/SpecialFolders.h"
 #include "toolkit/Exception.h"
+#include "toolkit/HintWindow.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/MessageWindow.h"
 #include "toolkit/NewWindowProc.h"
@@ -42,6 +43,7 @@ TDqDirTreeCombo28::TDqDirTreeCombo28(TComponent* owner, TControl* parent)
   // The box's window comes first: the button and the tree are its children, and the
   // tree reports its expansions to it.
   CreateHandle();
+  hintWindow_ = std::make_unique<THintWindow>(*this);
 
   Btn = Create<TDqSpeedButton>(this, this);
   Tree = Create<TDqDirTreeView>(this, this);
@@ -75,7 +77,7 @@ TDqDirTreeCombo28::TDqDirTreeCombo28(TComponent* owner, TControl* parent)
                                      &notifyEntry_);
   if (notifyId_ == 0) throw Exception("Unable to register SHChangeNotify");
 
-  showHint_ = true;
+  SetShowHint(true);
   SetLanguage(lnSysDefault);
   LoadLanguageStrings();
   SetUpWindowParts();
@@ -85,6 +87,7 @@ TDqDirTreeCombo28::~TDqDirTreeCombo28() {
   // The shell forgets this combo: a later notification must not find its entry.
   if (notifyId_) SHChangeNotifyDeregister(notifyId_);
   windowHook_.reset();
+  hintWindow_.reset();
 }
 
 void TDqDirTreeCombo28::CreateParams(TCreateParams& params) {
@@ -115,6 +118,7 @@ void TDqDirTreeCombo28::SetUpWindowParts() {
     SetText(first.Text());
     Tree->SelectedPath = kDrivesToken;
   }
+  hintWindow_->Apply(THintSettings{});
   UpdateEditRect();
 }
 
@@ -134,8 +138,14 @@ void TDqDirTreeCombo28::SetSelectedPath(const std::string& path) {
 void TDqDirTreeCombo28::SetFileList(TDqFilelistView28* list) {
   fileList_ = list;
   if (!fileList_ || Tree->SelectedPath.empty() || Loading() || fileList_->Loading()) return;
-  fileList_->SetDirectory(Tree->SelectedPath);
-  fileList_->UpdateFileList();
+  ListInFileList(Tree->SelectedPath);
+}
+
+void TDqDirTreeCombo28::ListInFileList(const std::string& path) {
+  const std::string before = fileList_->Directory();
+  fileList_->SetDirectory(path);
+  // A new folder was listed just now; otherwise the list re-reads the one it shows.
+  if (fileList_->Directory() == before) fileList_->UpdateFileList();
 }
 
 void TDqDirTreeCombo28::Notification(TComponent* component, TOperation operation) {

@@ -21,6 +21,7 @@ class TDqSpeedButton;
 class TImageList;
 class TMessageWindow;
 class TNewWindowProc;
+class THintWindow;
 
 using TPathChangeEvent = std::function<void(TComponent* sender, const std::string& selectedPath)>;
 
@@ -62,10 +63,12 @@ class TDqDirTreeCombo28 : public TEdit {
   TTreeNode SelectedNode() const;
   void SetSelectedNode(TTreeNode node);
   // The hint the box shows while the pointer rests on it (set when the pointer enters).
-  const std::string& Hint() const { return hint_; }
+  const std::string& Hint() const;
   bool ShowHint() const { return showHint_; }
-  void SetShowHint(bool value) { showHint_ = value; }
+  void SetShowHint(bool value);
   HIMAGELIST Images() const;
+  // The registration with the shell's change notifications.
+  ULONG ShellNotifyId() const { return notifyId_; }
 
   TPathChangeEvent OnPathChange;
 
@@ -94,6 +97,8 @@ class TDqDirTreeCombo28 : public TEdit {
 
  private:
   void SetUpWindowParts();
+  // Points the file list at the path and has it re-read, listing the folder once.
+  void ListInFileList(const std::string& path);
   void NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion);
   bool ShellNotifyWndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void PaintIcon();
@@ -113,7 +118,7 @@ class TDqDirTreeCombo28 : public TEdit {
   TMessageWindow* notifyWindow_ = nullptr;
   TLanguage language_ = lnSysDefault;
   std::unique_ptr<TNewWindowProc> windowHook_;
-  std::string hint_;
+  std::unique_ptr<THintWindow> hintWindow_;
   bool showHint_ = false;
   bool mouseInside_ = false;
 };

@@ -5,6 +5,7 @@
 #include "filebrowser/DqSpeedButton.h"
 #include "filebrowser/FilelistView.h"
 #include "toolkit/Application.h"
+#include "toolkit/HintWindow.h"
 #include "toolkit/ImageList.h"
 
 bool TDqDirTreeCombo28::DroppedDown() const { return Tree->Enabled(); }
@@ -128,6 +129,11 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         Tree->Hide();
       }
       break;
+    case WM_LBUTTONUP: {
+      const LRESULT r = TEdit::WndProc(msg, wParam, lParam);
+      if (OnClick) OnClick(this);
+      return r;
+    }
     case WM_RBUTTONUP:
       return 1;  // no context menu
     case WM_SETCURSOR:
@@ -160,14 +166,21 @@ void TDqDirTreeCombo28::MouseEnter() {
   TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
   TrackMouseEvent(&track);
   if (Tree->Visible()) {
-    showHint_ = false;
+    SetShowHint(false);
     return;
   }
-  showHint_ = true;
-  hint_ = Tree->Selected() ? "SelectedPath =\r" + Tree->SelectedPath : "Selected = nil";
+  hintWindow_->SetText(Tree->Selected() ? "SelectedPath =\r" + Tree->SelectedPath : "Selected = nil");
+  SetShowHint(true);
 }
 
 void TDqDirTreeCombo28::MouseLeave() {
   mouseInside_ = false;
-  showHint_ = false;
+  SetShowHint(false);
+}
+
+const std::string& TDqDirTreeCombo28::Hint() const { return hintWindow_->Text(); }
+
+void TDqDirTreeCombo28::SetShowHint(bool value) {
+  showHint_ = value;
+  hintWindow_->SetActive(value);
 }

@@ -40,10 +40,7 @@ bool TDqDirTreeCombo28::ShellNotifyWndProc(UINT msg, WPARAM, LPARAM lParam, LRES
   ResetTree();
   if (TTreeNode first = Tree->GetFirstNode(); first && !first.Expanded()) first.Expand(false);
   if (!path.empty()) ShowPath(path);
-  if (FileList()) {
-    FileList()->SetDirectory(path);
-    FileList()->UpdateFileList();
-  }
+  if (FileList()) ListInFileList(path);
   return true;
 }
 

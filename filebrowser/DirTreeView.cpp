@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <vector>
 
 #include "filebrowser/DirTreeCombo.h"
@@ -66,6 +67,7 @@ void TDqDirTreeView::HandleCreated() {
   // A pop-up over every window, yet the combo keeps the keyboard: the native tree is
   // told directly that it has the focus, so it draws its selection as focused.
   ::SetParent(Handle(), nullptr);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   DefaultHandler(WM_SETFOCUS, 0, 0);
 }
 
@@ -206,6 +208,23 @@ void TDqDirTreeView::CloseUp() {
   Hide();
 }
 
+bool TDqDirTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {
+  if (header->code != NM_CUSTOMDRAW) return TCustomTreeView::NotifyReflect(header, result);
+  // The keyboard stays with the combo, yet the selection is drawn as a focused one.
+  auto* draw = reinterpret_cast<NMTVCUSTOMDRAW*>(header);
+  result = CDRF_DODEFAULT;
+  if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+    result = CDRF_NOTIFYITEMDRAW;
+  } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+    const auto item = reinterpret_cast<HTREEITEM>(draw->nmcd.dwItemSpec);
+    if (TTreeNode(this, item) == Selected()) {
+      draw->clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+      draw->clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+    }
+  }
+  return true;
+}
+
 // ---- the mouse ---------------------------------------------------------------------------
 
 LRESULT TDqDirTreeView::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -223,6 +242,19 @@ LRESULT TDqDirTreeView::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       LeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return r;
     }
+    case WM_RBUTTONDOWN: {
+      // The native tree takes the focus on any press; the combo keeps the keyboard.
+      const LRESULT r = TCustomTreeView::WndProc(msg, wParam, lParam);
+      if (Enabled() && combo_->CanFocus()) combo_->SetFocus();
+      return r;
+    }
+    case WM_KILLFOCUS:
+      // Should the tree ever hold the focus, losing it elsewhere closes the drop-down.
+      if (Enabled() && reinterpret_cast<HWND>(wParam) != combo_->Handle()) {
+        SetEnabled(false);
+        Hide();
+      }
+      return TCustomTreeView::WndProc(msg, wParam, lParam);
     default:
       return TCustomTreeView::WndProc(msg, wParam, lParam);
   }

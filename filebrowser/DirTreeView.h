@@ -44,6 +44,7 @@ class TDqDirTreeView : public TCustomTreeView {
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  bool NotifyReflect(NMHDR* header, LRESULT& result) override;
   // Sorts the node's children before the expanded event.
   void Expand(TTreeNode node) override;
 

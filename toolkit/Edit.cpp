@@ -54,13 +54,6 @@ bool TEdit::CommandNotify(WORD code) {
   return true;
 }
 
-LRESULT TEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != WM_LBUTTONUP) return TControl::WndProc(msg, wParam, lParam);
-  const LRESULT r = TControl::WndProc(msg, wParam, lParam);
-  if (OnClick) OnClick(this);
-  return r;
-}
-
 void TEdit::SetReadOnly(bool value) {
   readOnly_ = value;
   if (Handle()) SendMessageW(Handle(), EM_SETREADONLY, value, 0);

@@ -27,8 +27,6 @@ class TEdit : public TControl {
   void HandleCreated() override;
   void HandleDestroying() override;
   bool CommandNotify(WORD code) override;
-  // A release of the left button over the box is its click.
-  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Setup(TControl* parent);

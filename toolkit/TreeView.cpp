@@ -1,5 +1,7 @@
 #include "toolkit/TreeView.h"
 
+#include <iterator>
+
 #include "toolkit/Utf.h"
 
 namespace {

@@ -1,0 +1,114 @@
+// The drop-down's pop-up behaviour, driven by mouse messages at node positions.
+#include "tests/win/support/DirTreeComboFixture.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+namespace {
+
+class DirTreeMouseTest : public DirTreeComboTest {
+ protected:
+  // The middle of the node's caption, in the tree's client coordinates.
+  static POINT LabelPoint(TTreeNode node) {
+    RECT rc{};
+    const HTREEITEM item = node.ItemId();
+    memcpy(&rc, &item, sizeof item);  // the message takes the item in the rectangle
+    SendMessageW(node.TreeView()->Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc));
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  }
+  // A point on the node's expand button.
+  POINT ButtonPoint(TTreeNode node) const {
+    const POINT label = LabelPoint(node);
+    for (int x = label.x; x >= 0; --x)
+      if (Tree().GetHitTestInfoAt(x, label.y) & TVHT_ONITEMBUTTON) return {x, label.y};
+    ADD_FAILURE() << "no expand button for " << node.Text();
+    return label;
+  }
+  void Send(UINT msg, POINT pt) {
+    SendMessageW(Tree().Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(pt.x, pt.y));
+  }
+  void Click(POINT pt) {
+    Send(WM_MOUSEMOVE, pt);
+    Send(WM_LBUTTONDOWN, pt);
+    Send(WM_LBUTTONUP, pt);
+  }
+};
+
+TEST_F(DirTreeMouseTest, HoverSelectsButtonKeepsOpenOutsideClosesLabelPicks) {
+  dir.MakeDir("A");
+  dir.MakeDir("B");
+  dir.MakeDir("B\\x");
+  combo->ShowPath(dir.Path());
+  const std::string before = combo->SelectedPath();
+  combo->DropDown();
+  ASSERT_EQ(GetCapture(), Tree().Handle());
+  const TTreeNode top = Tree().Selected();
+  const TTreeNode a = Child(top, "A"), b = Child(top, "B");
+
+  Send(WM_MOUSEMOVE, LabelPoint(a));
+  EXPECT_TRUE(Tree().MouseInside);
+  EXPECT_NE(GetCapture(), Tree().Handle());
+  EXPECT_EQ(Tree().Selected(), a);
+  EXPECT_EQ(combo->SelectedPath(), before);
+
+  Click(ButtonPoint(b));
+  EXPECT_TRUE(b.Expanded());
+  EXPECT_TRUE(combo->DroppedDown());
+  EXPECT_EQ(combo->SelectedPath(), before);
+  EXPECT_EQ(GetFocus(), combo->Handle());
+
+  Send(WM_MOUSEMOVE, POINT{-20, -20});
+  EXPECT_FALSE(Tree().MouseInside);
+  EXPECT_EQ(GetCapture(), Tree().Handle());
+  Send(WM_LBUTTONDOWN, POINT{-20, -20});
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_FALSE(IsWindowVisible(Tree().Handle()));
+  EXPECT_EQ(combo->SelectedPath(), before);
+
+  combo->DropDown();
+  pathChanges.clear();
+  Click(LabelPoint(a));
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+  EXPECT_EQ(combo->Text(), "A");
+  ASSERT_EQ(pathChanges.size(), 1u);
+  EXPECT_EQ(pathChanges[0].first, &Tree());
+  EXPECT_EQ(GetFocus(), combo->Handle());
+}
+
+TEST_F(DirTreeMouseTest, HintNamesTheSelectedPathClicksAreReportedAndNoMenuOpens) {
+  const auto enter = [this] {
+    SendMessageW(combo->Handle(), WM_MOUSELEAVE, 0, 0);
+    SendMessageW(combo->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 5));
+  };
+  enter();
+  EXPECT_EQ(combo->Hint(), "Selected = nil");
+  combo->ShowPath(dir.Path());
+  enter();
+  EXPECT_EQ(combo->Hint(), "SelectedPath =\r" + dir.Path());
+  EXPECT_TRUE(combo->ShowHint());
+  combo->DropDown();
+  enter();
+  EXPECT_FALSE(combo->ShowHint());
+  int clicks = 0;
+  combo->OnClick = [&clicks](TComponent*) { ++clicks; };
+  SendMessageW(combo->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 5));
+  SendMessageW(combo->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 5));
+  EXPECT_EQ(clicks, 1);
+  // Right-button releases are answered by box and button themselves: no context menu.
+  EXPECT_EQ(SendMessageW(combo->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(30, 5)), 1);
+  EXPECT_EQ(SendMessageW(combo->Btn->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3)), 1);
+}
+
+TEST_F(DirTreeMouseTest, FocusLossClosesTheDropDown) {
+  combo->DropDown();
+  ASSERT_TRUE(combo->DroppedDown());
+  list->SetFocus();
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_FALSE(IsWindowVisible(Tree().Handle()));
+  EXPECT_NE(GetCapture(), Tree().Handle());
+}
+
+}  // namespace

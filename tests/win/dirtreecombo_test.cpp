@@ -1,0 +1,293 @@
+// The folder tree combo and its drop-down tree: parts, lazy listing, locating, keys,
+// geometry, shell notifications and links.
+#include "tests/win/support/DirTreeComboFixture.h"
+
+#include <shlobj.h>
+
+#include "filebrowser/DirTreeRules.h"
+#include "filebrowser/shell/PathRules.h"
+#include "tests/win/support/ScriptedModal.h"
+#include "tests/win/support/TestDrive.h"
+#include "toolkit/Utf.h"
+
+namespace {
+
+TEST_F(DirTreeComboTest, BoxShowsTheComputerAndTheTreeIsAClosedPopUp) {
+  const TTreeNode root = Tree().GetFirstNode();
+  ASSERT_TRUE(root);
+  EXPECT_EQ(combo->Text(), root.Text());
+  EXPECT_EQ(combo->SelectedPath(), "Drives");
+  EXPECT_EQ(combo->ShownImageIndex(), root.ImageIndex());
+  EXPECT_TRUE(combo->IconShown());
+  EXPECT_TRUE(root.Expanded());
+  const TTreeNode drive = root.getFirstChild();
+  ASSERT_TRUE(drive);
+  EXPECT_EQ(drive.Text().substr(0, 2), " (");
+  EXPECT_EQ(drive.Text().substr(3, 4), ":)  ");
+  // Drives are not read before they are opened.
+  EXPECT_TRUE(drive.HasChildren());
+  EXPECT_FALSE(drive.getFirstChild());
+  EXPECT_EQ(Tree().ScanCount(), 0);
+
+  const HWND tree = Tree().Handle();
+  EXPECT_EQ(GetWindowLongW(tree, GWL_EXSTYLE), WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetWindowLongW(tree, GWL_STYLE) & WS_BORDER);
+  EXPECT_EQ(GetClassLongW(tree, GCL_STYLE), static_cast<DWORD>(CS_SAVEBITS));
+  EXPECT_EQ(GetAncestor(tree, GA_PARENT), GetDesktopWindow());
+  EXPECT_FALSE(IsWindowEnabled(tree));
+  EXPECT_FALSE(IsWindowVisible(tree));
+
+  EXPECT_EQ(combo->Btn->Left(), combo->Width() - 17 - 4);
+  EXPECT_EQ(combo->Btn->Width(), 17);
+  EXPECT_EQ(combo->Btn->Height(), combo->Height() - 4);
+  EXPECT_NE(combo->Glyph(), nullptr);
+  RECT text{};
+  SendMessageW(combo->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  // The text keeps clear of the icon (x 5 to 21) and of the button.
+  EXPECT_GE(text.left, 23);
+  EXPECT_LE(text.right, combo->Btn->Left());
+}
+
+TEST_F(DirTreeComboTest, ListsEachFolderOnceUntilTheTreeIsRebuilt) {
+  dir.MakeDir("A");
+  dir.MakeDir("A\\B");
+  dir.MakeDir("A\\B\\x");
+  dir.MakeDir("A\\C");
+  dir.Write("A\\f.txt", "");
+  combo->ShowPath(Path("A"));
+  const TTreeNode a = Tree().Selected();
+  EXPECT_EQ(a.Text(), "A");
+  EXPECT_EQ(ChildCaptions(a), (std::vector<std::string>{"B", "C"}));
+
+  // B: its own listing and one look into its one sub-folder.
+  int scans = Tree().ScanCount();
+  combo->ShowPath(Path("A\\B"));
+  EXPECT_EQ(Tree().ScanCount(), scans + 2);
+  scans = Tree().ScanCount();
+  combo->ShowPath(Path("A"));
+  combo->ShowPath(Path("A\\B\\"));
+  Tree().Selected().Collapse(true);
+  Tree().Selected().Expand(false);
+  EXPECT_EQ(Tree().ScanCount(), scans);
+
+  dir.MakeDir("A\\D");
+  combo->ShowPath(Path("A"));
+  EXPECT_EQ(ChildCaptions(Tree().Selected()), (std::vector<std::string>{"B", "C"}));
+  combo->ResetTree();
+  combo->ShowPath(Path("A"));
+  EXPECT_EQ(ChildCaptions(Tree().Selected()), (std::vector<std::string>{"B", "C", "D"}));
+  EXPECT_GT(Tree().ScanCount(), scans);
+}
+
+TEST_F(DirTreeComboTest, LocatingSelectsAlongThePathAndCollapsesTheRest) {
+  dir.MakeDir("A");
+  dir.MakeDir("A\\B");
+  dir.MakeDir("A\\C");
+  dir.MakeDir("A\\C\\y");
+  Tree().LocatePath(Path("A\\C\\"));
+  const TTreeNode c = Tree().Selected();
+  ASSERT_EQ(c.Text(), "C");
+  ASSERT_TRUE(c.Expanded());
+
+  const struct {
+    std::string path;
+    std::string selected;
+  } rows[] = {
+      {Path("A\\B\\"), "B"},
+      {Path("a\\b\\"), "B"},
+      {Path("A\\B"), "A"},  // only segments that end in "\" are matched
+      {Path("A\\missing\\"), "A"},
+  };
+  for (const auto& row : rows) {
+    Tree().LocatePath(row.path);
+    const TTreeNode selected = Tree().Selected();
+    EXPECT_EQ(selected.Text(), row.selected) << row.path;
+    for (TTreeNode n = selected; n; n = n.Parent()) {
+      if (n.HasChildren()) {
+        EXPECT_TRUE(n.Expanded()) << n.Text() << " of " << row.path;
+      }
+    }
+    EXPECT_FALSE(c.Expanded()) << row.path;
+    EXPECT_TRUE(c.getFirstChild()) << "listings stay";
+  }
+  combo->ShowPath(Path("A\\B"));
+  EXPECT_EQ(combo->SelectedPath(), Path("A\\B\\"));
+  EXPECT_EQ(combo->Text(), "B");
+  EXPECT_EQ(combo->ShownImageIndex(), Tree().Selected().ImageIndex());
+}
+
+TEST_F(DirTreeComboTest, ExpandButtonOnlyForFoldersWithSubFolders) {
+  dir.MakeDir("files");
+  dir.Write("files\\a.txt", "");
+  dir.MakeDir("hidden");
+  SetFileAttributesW(Widen(dir.MakeDir("hidden\\h")).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+  dir.MakeDir("empty");
+  dir.MakeDir("sorted");
+  for (const char* name : {"b", "C", "a"}) dir.MakeDir(std::string("sorted\\") + name);
+  combo->ShowPath(dir.Path());
+  const TTreeNode top = Tree().Selected();
+  EXPECT_EQ(ChildCaptions(top), (std::vector<std::string>{"empty", "files", "hidden", "sorted"}));
+  EXPECT_FALSE(Child(top, "files").HasChildren());
+  EXPECT_FALSE(Child(top, "empty").HasChildren());
+  EXPECT_TRUE(Child(top, "hidden").HasChildren());
+  TTreeNode sorted = Child(top, "sorted");
+  sorted.Expand(false);
+  EXPECT_EQ(ChildCaptions(sorted), (std::vector<std::string>{"a", "b", "C"}));
+  TTreeNode files = Child(top, "files");
+  files.Expand(false);
+  EXPECT_FALSE(files.getFirstChild());
+}
+
+TEST_F(DirTreeComboTest, DownOpensThenMovesEnterAcceptsEscapeCloses) {
+  dir.MakeDir("A");
+  combo->ShowPath(dir.Path());
+  const std::string shown = combo->Text();
+  Press(VK_DOWN);
+  EXPECT_TRUE(combo->DroppedDown());
+  EXPECT_TRUE(IsWindowVisible(Tree().Handle()));
+  EXPECT_EQ(GetCapture(), Tree().Handle());
+  EXPECT_EQ(GetFocus(), combo->Handle());
+  EXPECT_EQ(combo->Text(), shown);
+
+  Press(VK_DOWN);
+  EXPECT_EQ(SelectedCaption(), "A");
+  EXPECT_EQ(combo->SelectedPath(), dir.Path());
+  pathChanges.clear();
+  Press(VK_RETURN);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_FALSE(IsWindowVisible(Tree().Handle()));
+  EXPECT_NE(GetCapture(), Tree().Handle());
+  EXPECT_EQ(combo->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+  EXPECT_EQ(combo->Text(), "A");
+  ASSERT_EQ(pathChanges.size(), 1u);
+  EXPECT_EQ(pathChanges[0].first, combo);
+  EXPECT_EQ(pathChanges[0].second, Path("A"));
+
+  Press(VK_F4);
+  EXPECT_TRUE(combo->DroppedDown());
+  Press(VK_UP);
+  EXPECT_EQ(SelectedCaption(), ExtractFileName(StripTrailingBackslash(dir.Path())));
+  Press(VK_ESCAPE);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->SelectedPath(), Path("A"));
+  EXPECT_EQ(combo->Text(), "A");
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+}
+
+TEST_F(DirTreeComboTest, WheelTowardTheUserActsAsDown) {
+  SendMessageW(combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_TRUE(combo->DroppedDown());
+  const TTreeNode root = Tree().GetFirstNode();
+  Tree().SetSelected(root.getFirstChild());
+  SendMessageW(combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(Tree().Selected(), root);
+  // The computer node is never left upwards.
+  SendMessageW(combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(Tree().Selected(), root);
+}
+
+TEST_F(DirTreeComboTest, DropDownOpensBelowTheBoxOrAboveItNearTheScreenBottom) {
+  const int screen = GetSystemMetrics(SM_CYSCREEN);
+  for (const int formTop : {40, screen - 120}) {
+    form->SetTop(formTop);
+    PumpMessages();
+    RECT box{};
+    GetWindowRect(combo->Handle(), &box);
+    combo->DropDown();
+    const RECT tree = TreeRect();
+    EXPECT_EQ(tree.right - tree.left, combo->Width()) << formTop;
+    EXPECT_EQ(tree.bottom - tree.top, combo->TreeHeight()) << formTop;
+    if (formTop == 40) {
+      EXPECT_EQ(tree.top, box.bottom);
+    } else {
+      EXPECT_EQ(tree.bottom, box.top);
+    }
+    EXPECT_TRUE(GetWindowLongW(Tree().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    combo->DropDown();
+    EXPECT_FALSE(combo->DroppedDown());
+  }
+}
+
+TEST_F(DirTreeComboTest, FolderNotificationAndF5RebuildTheTreeAndRereadTheList) {
+  dir.MakeDir("A");
+  combo->OpenPath(dir.Path());
+  EXPECT_EQ(list->Directory(), dir.Path());
+  EXPECT_EQ(combo->LastOpenedPath(), dir.Path());
+  std::vector<std::string> folders{"A"};
+  for (const bool notify : {true, false}) {
+    const std::string name = notify ? "New" : "Newer";
+    const std::string made = dir.MakeDir(name);
+    dir.Write(name + ".txt", "");
+    ASSERT_FALSE(ListShows(name));
+    if (notify) {
+      SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(made).c_str(), nullptr);
+      PumpMessages();
+    } else {
+      Press(VK_F5);
+    }
+    folders.push_back(name);
+    EXPECT_EQ(combo->SelectedPath(), dir.Path()) << name;
+    EXPECT_EQ(ChildCaptions(Tree().Selected()), folders);
+    EXPECT_TRUE(Tree().GetFirstNode().Expanded()) << name;
+    EXPECT_TRUE(ListShows(name));
+    EXPECT_TRUE(ListShows(name + ".txt"));
+  }
+}
+
+TEST_F(DirTreeComboTest, LinksAndTheShellEntryEndWithTheirObjects) {
+  EXPECT_EQ(combo->FileList(), list);
+  EXPECT_EQ(list->DirTreeCombo(), combo);
+  const ULONG id = combo->ShellNotifyId();
+  ASSERT_NE(id, 0u);
+  form->FreeComponent(combo);
+  EXPECT_EQ(list->DirTreeCombo(), nullptr);
+  EXPECT_FALSE(SHChangeNotifyDeregister(id)) << "the combo withdrew its registration";
+
+  combo = TComponent::Create<TDqDirTreeCombo28>(form.get(), form.get());
+  list->SetDirTreeCombo(combo);
+  EXPECT_EQ(combo->FileList(), list);
+  form->FreeComponent(list);
+  EXPECT_EQ(combo->FileList(), nullptr);
+  combo->SetSelectedPath(dir.Path());  // no list to point at any more
+  EXPECT_EQ(combo->SelectedPath(), dir.Path());
+}
+
+TEST_F(DirTreeComboTest, EmptyRemovableOrCdDriveWarnsAndTheSelectionGoesBack) {
+  const TTestDrive floppy(DRIVE_REMOVABLE), cd(DRIVE_CDROM);
+  combo->ResetTree();
+  for (const TTestDrive* empty : {&floppy, &cd}) {
+    ASSERT_NE(empty->Letter(), 0);
+    const std::string root = std::string(1, empty->Letter()) + ":\\";
+    ASSERT_EQ(GetDriveTypeW(Widen(root).c_str()), empty == &floppy ? UINT{DRIVE_REMOVABLE} : UINT{DRIVE_CDROM});
+    const struct {
+      std::string previous;  // shown before the pick
+      std::string selectedPath;
+      std::string selectedCaption;
+    } rows[] = {
+        {dir.Path(), dir.Path(), ExtractFileName(StripTrailingBackslash(dir.Path()))},
+        {"Drives", "Drives", Tree().GetFirstNode().Text()},
+    };
+    for (const auto& row : rows) {
+      ResetScripted();
+      if (row.previous == "Drives") {
+        Tree().SetSelected(Tree().GetFirstNode());
+        Tree().AcceptSelection();
+      } else {
+        combo->ShowPath(row.previous);
+      }
+      TTreeNode drive;
+      for (TTreeNode n = Tree().GetFirstNode().getFirstChild(); n; n = n.getNextSibling())
+        if (DriveSegment(n.Text()) == root) drive = n;
+      ASSERT_TRUE(drive);
+      Tree().SetSelected(drive);
+      Tree().AcceptSelection();
+      EXPECT_EQ(Tree().SelectedPath, row.selectedPath);
+      EXPECT_EQ(SelectedCaption(), row.selectedCaption);
+      ASSERT_EQ(Scripted().Count("message"), 1) << row.previous;
+      EXPECT_EQ(Scripted().Last().Text, "There is no disk in Drive or Drive is not ready");
+    }
+  }
+}
+
+}  // namespace
