@@ -86,6 +86,10 @@ TEST_F(BrowserWiringTest, WithBrowserFocusOffDownShowsTheNextFileAndMovesTheFocu
   PressKey(list->Handle(), VK_DOWN);
   EXPECT_EQ(Shown(), "second");
   EXPECT_EQ(FocusedWindow(), form->ReadText->Handle());
+  // Up and Down run the click; Home (like paging and type-ahead) does not.
+  list->SetFocus();
+  PressKey(list->Handle(), VK_HOME);
+  EXPECT_EQ(Shown(), "second");
 }
 
 TEST_F(BrowserWiringTest, ShowFoldersListsFoldersAndADoubleClickEntersAndLeaves) {
@@ -101,9 +105,6 @@ TEST_F(BrowserWiringTest, ShowFoldersListsFoldersAndADoubleClickEntersAndLeaves)
   EXPECT_EQ(list->Directory(), dir.Path());
   EXPECT_EQ(form->BrowseDrives->SelectedPath(), dir.Path());
   EXPECT_EQ(list->Item(list->Selected()).Caption, "sub");
-  form->FolderMenuClick(nullptr);
-  EXPECT_EQ(IndexOf("sub"), -1);
-  EXPECT_FALSE(form->FolderMenu->Checked());
 }
 
 TEST_F(BrowserWiringTest, TheDropDownTreeStaysAsTallAsTheListAndF4OpensIt) {
@@ -112,7 +113,6 @@ TEST_F(BrowserWiringTest, TheDropDownTreeStaysAsTallAsTheListAndF4OpensIt) {
   EXPECT_EQ(form->BrowseDrives->TreeHeight(), list->Height());
   form->BrowseDrives->SetTreeHeight(10);
   form->FontMenuBClick(nullptr);  // cancelled
-  EXPECT_EQ(Scripted().Count("font"), 1);
   EXPECT_EQ(form->BrowseDrives->TreeHeight(), list->Height());
 
   list->SetFocus();

@@ -141,21 +141,6 @@ TEST_F(FilelistNavigationTest, F5ReadsTheFolderAgainWithoutLinkedViews) {
   EXPECT_GE(IndexOf("late.txt"), 0);
 }
 
-TEST_F(FilelistNavigationTest, UpAndDownRunTheClickPagingDoesNot) {
-  for (const char* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
-  ListTempDir();
-  view->SetFocus();
-  view->SetSelected(IndexOf("a.txt"), true);
-  view->SetItemFocused(IndexOf("a.txt"));
-  Press(VK_DOWN);
-  EXPECT_EQ(view->SelectedItem(), dir.File("b.txt"));
-  Press(VK_END);
-  EXPECT_EQ(view->SelectedItem(), dir.File("b.txt"));
-  Press(VK_UP);
-  EXPECT_EQ(view->SelectedItem(), dir.File("b.txt"));  // from c.txt, the last one
-  EXPECT_EQ(view->Item(view->Selected()).Caption, "b.txt");
-}
-
 // A stand-alone tree as the list sees it, recording what it is told.
 class FakeTree : public TComponent, public TDirTreeLink {
  public:
@@ -167,9 +152,7 @@ class FakeTree : public TComponent, public TDirTreeLink {
   void SelectPath(const std::string& path) override { Calls.push_back("select " + path); }
   std::string FirstNodeCaption() const override { return "Computer"; }
   bool DragDropEnabled() const override { return true; }
-  void BeginDragFrom(TDqFilelistView28&, int threshold) override {
-    Calls.push_back("drag " + std::to_string(threshold));
-  }
+  void BeginDragFrom(TDqFilelistView28&, int px) override { Calls.push_back("drag " + std::to_string(px)); }
 };
 
 TEST_F(FilelistNavigationTest, LinkedTreeFollowsAndTheMousePressPicksTheDropOperation) {
