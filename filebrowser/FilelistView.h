@@ -19,6 +19,7 @@
 
 class TDqDirTreeCombo28;
 class TDqFilelistView28PopUp;
+class TDirTreeLink;
 
 // Raised with the selected item's path.
 using TSelItemChangeEvent = std::function<void(TComponent* sender, const std::string& selectedItem)>;
@@ -105,11 +106,31 @@ class TDqFilelistView28 : public TListView {
 
   TSelItemChangeEvent OnItemChange;
 
-  // The linked folder tree combo (not owned). Linking tells the combo, which points the
-  // list at its own folder; a combo being destroyed unlinks itself.
+  // Links both ways: the combo (or tree) is told to list this list, the previous one to
+  // list none. Neither is owned; a linked one that is destroyed is unlinked.
   TDqDirTreeCombo28* DirTreeCombo() const { return dirTreeCombo_; }
   void SetDirTreeCombo(TDqDirTreeCombo28* combo);
+  TDirTreeLink* DirTree() const { return dirTree_; }
+  void SetDirTree(TDirTreeLink* tree);
   void Notification(TComponent* component, TOperation operation) override;
+
+  // Moves to the parent folder, or from a drive root to the drives view, and re-selects
+  // the folder that was left.
+  void GoToParent();
+
+  // The file commands the keys and a double click start.
+  // Enters a folder or drive, goes up from the parent entry, opens a file with the shell.
+  void OpenSelected();
+  void ViewSelected();
+  void FindInDirectory();
+  void NewFolder();
+  void BeginRename();
+  void DeleteSelected();
+  // False when it stopped at a folder.
+  bool DeleteSelectedPermanently();
+  // Mode 0 copies, 2 cuts.
+  void CollectSelection(int mode);
+  void PasteFiles();
 
   // Clears the list and lists `Directory` in the view it names, then sorts.
   void UpdateFileList();
@@ -138,6 +159,11 @@ class TDqFilelistView28 : public TListView {
  protected:
   void HandleCreated() override;
   void Loaded() override;
+  void Click() override;
+  void DblClick() override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void KeyUp(WORD& key, TShiftState shift) override;
+  void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) override;
 
  private:
   // The one place where the built-in menu is made, replaced and installed.
@@ -148,6 +174,16 @@ class TDqFilelistView28 : public TListView {
   // Searches the pattern once and adds each match that one of the allowances admits.
   bool Search(TListingScratch& scratch, const std::string& pattern, std::initializer_list<std::uint32_t> allowances);
   void AddFound(TListingScratch& scratch, const TFound& found, std::uint32_t allowance, bool& added);
+  // The key table; false when the key-down event is not to be raised.
+  bool RunKey(WORD key, TShiftState shift);
+  void RefreshLinked();
+  void SelectAllEntries();
+  // Linked-combo side of navigation: nothing happens while no combo is linked.
+  void ComboShowPath(const std::string& path);
+  void ComboShowRoot();
+  void ComboRefresh();
+  void ComboCloseTree();
+  void ComboDropDown();
   void SortAfterListing();
   void SortEntries();
   // The entry's sort keys: all of them (column -1) or only the column's.
@@ -174,6 +210,7 @@ class TDqFilelistView28 : public TListView {
   const std::string about_ = "Version 2.8.7.9";
   std::vector<std::string> pendingFiles_;
   TDqDirTreeCombo28* dirTreeCombo_ = nullptr;
+  TDirTreeLink* dirTree_ = nullptr;
 
   int parentImageIndex_ = -1;
   std::array<std::string, 7> driveTypeNames_;
