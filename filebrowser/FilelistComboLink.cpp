@@ -16,6 +16,8 @@ void TDqFilelistView28::Notification(TComponent* component, TOperation operation
 
 void TDqFilelistView28::ComboShowPath(const std::string&) {}
 
+void TDqFilelistView28::ComboResetTree() {}
+
 void TDqFilelistView28::ComboShowRoot() {}
 
 void TDqFilelistView28::ComboRefresh() {}
