@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "filebrowser/DirTreeLink.h"
+#include "filebrowser/FileListRules.h"
 #include "filebrowser/FilelistClipboard.h"
 #include "filebrowser/FilelistView.h"
 #include "filebrowser/ViewTable.h"
@@ -175,7 +176,12 @@ void TDqFilelistView28::CaptionEdited(int index) {
   if (index < 0 || index >= Count() || renameSourcePath_.empty()) return;
   const std::string folder = ExtractFilePath(renameSourcePath_);
   const std::string kind = SubItem(Item(index), kSubKind);
-  const std::string caption = Item(index).Caption;
+  std::string caption = Item(index).Caption;
+  if (hideFileExt_) {
+    // The caption shows the name without its extension; the extension stays.
+    const std::string old = ExtractFileName(renameSourcePath_);
+    caption += old.substr(CaptionFor(old, true).size());
+  }
   const std::string target = folder + caption;
   if (target == renameSourcePath_) return;
   if (IsBadName(caption)) {

@@ -144,11 +144,16 @@ TEST_F(FilelistCommandsTest, RenameRulesReadOnlyExistingNamesAndCase) {
   EXPECT_TRUE(Exists(dir.File("B.TXT")));
   EXPECT_GE(IndexOf("B.TXT"), 0);
 
+  // With extensions hidden the edited caption keeps the file's extension.
+  view->SetHideFileExt(true);
+  view->UpdateFileList();
+  Rename("B", "c");
+  EXPECT_TRUE(Exists(dir.File("c.TXT")));
   view->SetReadOnly(true);
-  Select({"B.TXT"});
+  Select({"c"});
   Press(VK_F2);
   EXPECT_EQ(Messages().back(), "It's ReadOnly");
-  EXPECT_EQ(Scripted().Count("fileop"), 1);
+  EXPECT_EQ(Scripted().Count("fileop"), 2);
 }
 
 TEST_F(FilelistCommandsTest, DeleteLeavesTheParentAndSendsTheFilesToTheBin) {

@@ -163,6 +163,9 @@ TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
 
   Click("Send_To1");
   EXPECT_EQ(ClipboardText(), "alpha");
+  Click("ItemProperty");
+  EXPECT_EQ(Scripted().Last().Caption, "properties");
+  EXPECT_EQ(Scripted().Last().Text, dir.File("a.txt"));
 }
 
 TEST_F(FilelistMenuTest, DesktopShortcutIsWrittenAndReplaced) {
