@@ -4,7 +4,10 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "filebrowser/FilelistPopup.h"
+#include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/SpecialFolders.h"
 #include "tests/win/support/FilelistFixture.h"
 #include "tests/win/support/ScriptedModal.h"
@@ -101,32 +104,40 @@ TEST_F(FilelistMenuTest, ItemsFollowTheSelectionAndTheMenuOpensBesideThePoint) {
   EXPECT_EQ(Menu().FindItem("Send_To3")->Tag(), 33);
 }
 
-TEST_F(FilelistMenuTest, SendToShortcutsGetTheirOwnEntriesAndSendThere) {
+TEST_F(FilelistMenuTest, EverySendToShortcutRunsItsOwnEntry) {
   std::string sendTo;
   ASSERT_TRUE(TDqFilelistView28PopUp::ShellFolderPath(nullptr, sendTo, CSIDL_SENDTO));
-  const std::string dest = dir.MakeDir("dest");
-  const std::string first = sendTo + "\\Dest Folder.lnk", second = sendTo + "\\Other.lnk";
-  SaveShortcut(first, dest);
-  SaveShortcut(second, dir.MakeDir("other"));
+  // More than two digits can number: 100 folders and a program.
+  std::vector<std::string> links;
+  for (int i = 0; i < 100; ++i) {
+    const std::string name = "f" + std::to_string(1000 + i);
+    links.push_back(sendTo + "\\" + name + ".lnk");
+    SaveShortcut(links.back(), dir.MakeDir(name));
+  }
+  wchar_t windows[MAX_PATH];
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  links.push_back(sendTo + "\\Viewer.lnk");
+  SaveShortcut(links.back(), Narrow(windows) + "\\notepad.exe");
   view->SetLanguage(lnGerman);  // a new menu reads the folder again
-  DeleteFileW(Widen(first).c_str());
-  DeleteFileW(Widen(second).c_str());
-  ASSERT_EQ(Menu().SendToPaths().size(), 2u);
-  for (int k = 0; k < 2; ++k) {
+  const std::vector<std::string> paths = Menu().SendToPaths();
+  ASSERT_EQ(paths.size(), 101u);
+  dir.Write("a b.txt", "a");
+  ListTempDir();
+  Select({"a b.txt"});
+  const auto viewer = static_cast<std::size_t>(std::find(paths.begin(), paths.end(), links.back()) - paths.begin());
+  for (std::size_t k : {std::size_t{0}, std::size_t{99}, viewer}) {
     TMenuItem* item = Menu().FindItem("Send_To" + std::to_string(4 + k));
     ASSERT_TRUE(item);
-    EXPECT_EQ(item->Tag(), 34 + k);
+    EXPECT_EQ(item->Tag(), static_cast<int>(34 + k));
     EXPECT_EQ(item->GroupIndex(), 1);
+    Menu().ItemClick(item);
+    if (k == viewer) {
+      EXPECT_EQ(Scripted().Last().Items, (std::vector<std::string>{"\"a b.txt\"", dir.Path()}));
+    } else {
+      EXPECT_TRUE(Exists(dir.File(FileNameWithoutExt(paths[k])) + "\\a b.txt")) << paths[k];
+    }
   }
-  SaveShortcut(first, dest);
-  dir.Write("a.txt", "a");
-  ListTempDir();
-  Select({"a.txt"});
-  const int at = Menu().SendToPaths()[0] == first ? 4 : 5;
-  Click(("Send_To" + std::to_string(at)).c_str());
-  DeleteFileW(Widen(first).c_str());
-  EXPECT_TRUE(Exists(dest + "\\a.txt"));
-  EXPECT_TRUE(Exists(dir.File("a.txt")));
+  for (const std::string& link : links) DeleteFileW(Widen(link).c_str());
 }
 
 TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
@@ -163,6 +174,20 @@ TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
 
   Click("Send_To1");
   EXPECT_EQ(ClipboardText(), "alpha");
+  dir.Write("r.rtf", "{\\rtf1\\ansi Hello {\\b bold}}");
+  BITMAPINFOHEADER info{sizeof info, 1, 1, 1, 24, BI_RGB, 4, 0, 0, 0, 0};
+  const BITMAPFILEHEADER file{0x4D42, 14 + sizeof info + 4, 0, 0, 14 + sizeof info};
+  dir.Write("p.bmp", std::string(reinterpret_cast<const char*>(&file), 14) +
+                         std::string(reinterpret_cast<const char*>(&info), sizeof info) + std::string(4, '\xFF'));
+  view->UpdateFileList();
+  Select({"r.rtf"});
+  Click("Send_To1");
+  EXPECT_EQ(ClipboardText(), "Hello bold");
+  EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
+  Select({"p.bmp"});
+  Click("Send_To1");
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+  Select({"a.txt"});
   Click("ItemProperty");
   EXPECT_EQ(Scripted().Last().Caption, "properties");
   EXPECT_EQ(Scripted().Last().Text, dir.File("a.txt"));
