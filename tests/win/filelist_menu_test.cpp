@@ -11,6 +11,7 @@
 #include "filebrowser/shell/SpecialFolders.h"
 #include "tests/win/support/FilelistFixture.h"
 #include "tests/win/support/ScriptedModal.h"
+#include "toolkit/Button.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Handles.h"
@@ -151,13 +152,17 @@ TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
   EXPECT_EQ(ClipboardText(), dir.File("a.txt") + "\r\n" + dir.File("b.txt") + "\r\n" + dir.File("c.txt"));
 
   // Typed without a final backslash, then chosen through Browse.
+  int pictures = 0;
   Scripted().FormAnswer = [&](TForm& dialog) {
-    for (int i = 0; i < dialog.ComponentCount(); ++i)
+    for (int i = 0; i < dialog.ComponentCount(); ++i) {
       if (auto* edit = dynamic_cast<TEdit*>(dialog.Component(i))) edit->SetText(dest);
+      if (auto* button = dynamic_cast<TButton*>(dialog.Component(i))) pictures += button->Glyph() != nullptr;
+    }
     return mrOk;
   };
   Click("Send_To0");
   EXPECT_EQ(Scripted().Requests[0].Text, "Send to any folder");
+  EXPECT_EQ(pictures, 3);
   for (const char* n : {"dest\\a.txt", "dest\\b.txt", "dest\\c.txt"}) EXPECT_TRUE(Exists(dir.File(n))) << n;
   std::vector<std::string> shown;
   Scripted().FormAnswer = [&](TForm& dialog) {
