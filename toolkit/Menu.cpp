@@ -63,8 +63,8 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
 }
 
 namespace {
-// An image of the list drawn into a 32-bit bitmap with its transparency, as menus
-// show item bitmaps.
+// An image of the list drawn over the menu's colour into a bitmap without an alpha
+// channel: menus draw such a bitmap as it is on every platform.
 HBITMAP ImageBitmap(HIMAGELIST images, int index) {
   int width = 0, height = 0;
   if (!images || index < 0 || !ImageList_GetIconSize(images, &width, &height)) return nullptr;
@@ -73,25 +73,15 @@ HBITMAP ImageBitmap(HIMAGELIST images, int index) {
   info.bmiHeader.biWidth = width;
   info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap) return nullptr;
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
-  IMAGELISTDRAWPARAMS draw{};
-  draw.cbSize = sizeof draw;
-  draw.himl = images;
-  draw.i = index;
-  draw.hdcDst = dc;
-  draw.cx = width;
-  draw.cy = height;
-  draw.rgbBk = CLR_NONE;
-  draw.rgbFg = CLR_DEFAULT;
-  draw.fStyle = ILD_TRANSPARENT;
-  draw.fState = ILS_ALPHA;
-  draw.Frame = 255;
-  ImageList_DrawIndirect(&draw);
+  const RECT all{0, 0, width, height};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
+  ImageList_Draw(images, index, dc, 0, 0, ILD_TRANSPARENT);
   SelectObject(dc, old);
   DeleteDC(dc);
   return bitmap;
