@@ -4,6 +4,8 @@
 #include <richedit.h>
 #include <shlobj.h>
 
+#include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -57,8 +59,17 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 
 // The text a rich-text document shows, through a hidden rich-edit control.
 std::wstring RichTextOf(const std::string& rtf) {
-  static const HMODULE library = LoadLibraryW(L"Msftedit.dll");
-  if (!library) return {};
+  // Loaded for this call only; the control goes before the library.
+  struct TLibrary {
+    HMODULE Module = LoadLibraryW(L"Msftedit.dll");
+    TLibrary() = default;
+    TLibrary(const TLibrary&) = delete;
+    TLibrary& operator=(const TLibrary&) = delete;
+    ~TLibrary() {
+      if (Module) FreeLibrary(Module);
+    }
+  } library;
+  if (!library.Module) return {};
   UniqueWindow edit(CreateWindowExW(0, MSFTEDIT_CLASS, L"", ES_MULTILINE, 0, 0, 0, 0, nullptr, nullptr,
                                     GetModuleHandleW(nullptr), nullptr));
   if (!edit) return {};
@@ -73,7 +84,7 @@ std::wstring RichTextOf(const std::string& rtf) {
   get.flags = GT_USECRLF;
   get.codepage = 1200;
   SendMessageW(edit.get(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(wcslen(text.c_str()));
+  text.resize(std::wcslen(text.c_str()));
   return text;
 }
 
@@ -113,7 +124,7 @@ void ContentsToClipboard(HWND owner, const std::string& path) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     if (!block) return;
     if (void* target = GlobalLock(block)) {
-      memcpy(target, data, size);
+      std::memcpy(target, data, size);
       GlobalUnlock(block);
       if (SetClipboardData(format, block)) return;
     }
@@ -136,7 +147,7 @@ std::string ResolveShortcut(const std::string& path) {
   if (FAILED(link->Resolve(AppWindow(), SLR_ANY_MATCH | SLR_NO_UI))) return {};
   std::wstring target(32768, L'\0');
   if (link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0) != S_OK) return {};
-  target.resize(wcslen(target.c_str()));
+  target.resize(std::wcslen(target.c_str()));
   return Narrow(target);
 }
 }  // namespace

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstring>
+
 #include "filebrowser/DropFilesBlock.h"
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/PathRules.h"
@@ -29,7 +31,7 @@ std::string NameOnDisk(const std::string& path) {
 // A movable file-drop block with these bytes after a header of the given offset and wide flag.
 HGLOBAL DropBlock(const std::vector<unsigned char>& bytes) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  memcpy(GlobalLock(block), bytes.data(), bytes.size());
+  std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
   GlobalUnlock(block);
   return block;
 }
