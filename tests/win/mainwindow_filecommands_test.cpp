@@ -1,6 +1,9 @@
 // The file commands as Scrivlet's window offers them: by keys, in a read-only list.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "filebrowser/DropFilesBlock.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/MainWindowFixture.h"
 #include "toolkit/Utf.h"
@@ -51,6 +54,23 @@ TEST_F(MainWindowFileCommandsTest, CutPasteMovesDeleteGoesToTheBinRenameIsRefuse
   EXPECT_TRUE(Exists(bin + "files\\" + b)) << bin;
   DeleteFileW(Widen(bin + "files\\" + b).c_str());
   DeleteFileW(Widen(bin + "info\\" + b + ".trashinfo").c_str());
+}
+
+TEST_F(MainWindowFileCommandsTest, FilesDroppedOnTheWindowAreCopiedIntoTheListedFolder) {
+  dir.MakeDir("to");
+  std::vector<std::u16string> names;
+  for (const char* n : {"1.txt", "2.txt", "3.txt"}) {
+    const std::wstring path = Widen(dir.Write(n, n));
+    names.emplace_back(path.begin(), path.end());
+  }
+  const std::vector<unsigned char> block = MakeDropFilesBlock(names);
+  HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE, block.size());
+  std::memcpy(GlobalLock(drop), block.data(), block.size());
+  GlobalUnlock(drop);
+  list->SetDirectory(dir.File("to"));
+  SendMessageW(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  for (const char* n : {"1.txt", "2.txt", "3.txt"}) EXPECT_TRUE(Exists(dir.File("to\\") + n)) << n;
+  EXPECT_EQ(list->Count(), 3);
 }
 
 }  // namespace
