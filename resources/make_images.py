@@ -13,7 +13,7 @@ Outputs:
   bmp_up28.bmp       7x7, same format, header sort arrow (ascending)
   bmp_down28.bmp     7x7, same format, header sort arrow (descending)
   open28.bmp ...     the 13 file list menu pictures, 16x16, same format, on
-  desktop28.bmp      the 3-D face grey
+  desktop28.bmp      the 3-D face grey (the desktop in 8 bits, 256 colours)
   kind_ok.bmp ...    the OK, Cancel and help pictures of dialog buttons, the same
 
 The parent-folder bitmaps are added to the image lists with a mask, so every
@@ -63,6 +63,23 @@ def bmp4_bytes(rows):
     offset = 14 + len(info) + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     return header + info + palette + bytes(pixels)
+
+
+def bmp8_bytes(rows, palette):
+    """An 8-bit BMP file from rows of palette indexes (top row first)."""
+    height = len(rows)
+    width = len(rows[0])
+    stride = ((width * 8 + 31) // 32) * 4
+    pixels = bytearray()
+    for row in reversed(rows):
+        pixels += bytes(row) + bytes(stride - width)
+    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
+    table += bytes(4 * (256 - len(palette)))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0,
+                       len(pixels), 2835, 2835, 256, 256)
+    offset = 14 + len(info) + len(table)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    return header + info + table + bytes(pixels)
 
 
 def png_bytes(width, height, rgba):
@@ -776,6 +793,22 @@ def glyph(text):
     return [[GLYPH_LEGEND[ch] for ch in row] for row in grid_rows(text)]
 
 
+def desktop_glyph():
+    """The desktop picture in 256 colours: the screen is a sky that darkens
+    towards the top, over the 16 VGA colours (so the greys still map)."""
+    palette = list(VGA_PALETTE)
+    sky = []
+    for i in range(7):
+        sky.append(len(palette))
+        palette.append((40 + 20 * i, 90 + 20 * i, 170 + 12 * i))
+    rows = glyph(GLYPHS["desktop28.bmp"])
+    for y in range(3, 9):
+        for x in range(3, 13):
+            if rows[y][x] == GLYPH_LEGEND["T"]:
+                rows[y][x] = sky[y - 3]
+    return bmp8_bytes(rows, palette)
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(
         os.path.abspath(__file__))
@@ -797,6 +830,7 @@ def main():
     write("bmp_down28.bmp", bmp4_bytes(sort_arrow(False)))
     for name, text in GLYPHS.items():
         write(name, bmp4_bytes(glyph(text)))
+    write("desktop28.bmp", desktop_glyph())
 
 
 if __name__ == "__main__":

@@ -103,6 +103,7 @@ TEST_F(FilelistMenuTest, ItemsFollowTheSelectionAndTheMenuOpensBesideThePoint) {
   EXPECT_EQ(States().substr(9, 1), "0");
   EXPECT_NE(Menu().FindItem("ItemOpen")->Bitmap(), nullptr);
   EXPECT_EQ(Menu().FindItem("Send_To3")->Tag(), 33);
+  EXPECT_NE(Menu().FindItem("Send_To3")->Bitmap(), nullptr);  // the 256-colour picture
 }
 
 TEST_F(FilelistMenuTest, EverySendToShortcutRunsItsOwnEntry) {
