@@ -41,6 +41,7 @@ struct TSendToForm {
     auto* label = TComponent::Create<TLabel>(&Form, &Form);
     label->SetBounds(20, 12, 293, 13);
     label->SetCaption(SharedMessage(TStringKey::MsgEnterSendToPath));
+    label->AdjustSizeToText();
     PathEdit = TComponent::Create<TEdit>(&Form, &Form);
     PathEdit->SetBounds(20, 32, 293, 21);
     PathEdit->SetText(initial);

@@ -14,6 +14,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
@@ -153,17 +154,20 @@ TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
   EXPECT_EQ(ClipboardText(), dir.File("a.txt") + "\r\n" + dir.File("b.txt") + "\r\n" + dir.File("c.txt"));
 
   // Typed without a final backslash, then chosen through Browse.
-  int pictures = 0;
+  int pictures = 0, labelWidth = 0;
   Scripted().FormAnswer = [&](TForm& dialog) {
     for (int i = 0; i < dialog.ComponentCount(); ++i) {
       if (auto* edit = dynamic_cast<TEdit*>(dialog.Component(i))) edit->SetText(dest);
       if (auto* button = dynamic_cast<TButton*>(dialog.Component(i))) pictures += button->Glyph() != nullptr;
+      if (auto* label = dynamic_cast<TLabel*>(dialog.Component(i))) labelWidth = label->Width();
     }
     return mrOk;
   };
   Click("Send_To0");
   EXPECT_EQ(Scripted().Requests[0].Text, "Send to any folder");
   EXPECT_EQ(pictures, 3);
+  EXPECT_GT(labelWidth, 60);  // sized to "Please enter the send_to path", not to the edit below
+  EXPECT_LT(labelWidth, 293);
   for (const char* n : {"dest\\a.txt", "dest\\b.txt", "dest\\c.txt"}) EXPECT_TRUE(Exists(dir.File(n))) << n;
   std::vector<std::string> shown;
   Scripted().FormAnswer = [&](TForm& dialog) {
