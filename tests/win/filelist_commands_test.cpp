@@ -14,6 +14,7 @@
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "toolkit/Application.h"
+#include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -191,6 +192,26 @@ TEST_F(FilelistCommandsTest, ShiftDeleteAsksPerFileAndStopsAtAFolder) {
   Press(VK_DELETE, {.Shift = true});
   EXPECT_EQ(Scripted().Count("message"), 2);
   EXPECT_TRUE(Exists(dir.File("a.txt")));
+}
+
+TEST_F(FilelistCommandsTest, VanishedAndLockedFilesLoseNothing) {
+  dir.Write("gone.txt", "g");
+  const std::string locked = dir.Write("locked.txt", "l");
+  ListTempDir();
+  DeleteFileW(Widen(dir.File("gone.txt")).c_str());
+  UniqueFile holder(CreateFileW(Widen(locked).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  Scripted().MessageAnswers = {IDYES, IDYES};
+  Select({"gone.txt", "locked.txt"});
+  Press(VK_DELETE, {.Shift = true});
+  EXPECT_TRUE(Exists(locked));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{view->ParentDirCaption(), "locked.txt"}));
+  holder.reset();
+  dir.Write("gone.txt", "g");
+  view->UpdateFileList();
+  DeleteFileW(Widen(dir.File("gone.txt")).c_str());
+  Rename("gone.txt", "back.txt");  // the shell refuses: the list shows what is there
+  EXPECT_FALSE(Exists(dir.File("back.txt")));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{view->ParentDirCaption(), "locked.txt"}));
 }
 
 TEST_F(FilelistCommandsTest, CopyAndCutPasteTwiceThroughTheClipboard) {
