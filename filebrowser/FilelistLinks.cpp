@@ -30,6 +30,10 @@ void TDqFilelistView28::ComboShowPath(const std::string& path) {
   if (dirTreeCombo_) dirTreeCombo_->ShowPath(path);
 }
 
+void TDqFilelistView28::ComboResetTree() {
+  if (dirTreeCombo_) dirTreeCombo_->ResetTree();
+}
+
 void TDqFilelistView28::ComboShowRoot() {
   // The root's caption names no folder, so ShowPath would leave the combo on the drive
   // the list has left: the combo shows the computer, as the list shows the drives.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@
 class TDqDirTreeCombo28;
 class TDqFilelistView28PopUp;
 class TDirTreeLink;
+class TOwnerDropHook;
 
 // Raised with the selected item's path.
 using TSelItemChangeEvent = std::function<void(TComponent* sender, const std::string& selectedItem)>;
@@ -131,6 +133,20 @@ class TDqFilelistView28 : public TListView {
   // Mode 0 copies, 2 cuts.
   void CollectSelection(int mode);
   void PasteFiles();
+  // Fills the pending list from the clipboard's file-drop block.
+  void ReadClipboardFiles();
+  // Files dropped from another program: pending as a copy, then pasted.
+  void DropFiles(const std::vector<std::string>& names);
+  const std::vector<std::string>& DroppedFiles() const { return droppedFiles_; }
+  const std::string& ClipboardList() const { return clipboardList_; }
+  const std::string& RenameSourcePath() const { return renameSourcePath_; }
+  // Kind 0 to a folder asked for, 1 the file's contents to the clipboard, 2 the paths to
+  // the clipboard as text, 3 a shortcut on the desktop.
+  void SendTo(int kind);
+  void SendToFolder(const std::string& folder);
+  void SendToEntry(const std::string& path);
+  void CreateDesktopShortcut();
+  void ShowSelectedProperties();
 
   // Clears the list and lists `Directory` in the view it names, then sorts.
   void UpdateFileList();
@@ -164,6 +180,8 @@ class TDqFilelistView28 : public TListView {
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyUp(WORD& key, TShiftState shift) override;
   void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) override;
+  bool CanEditCaption(int index) override;
+  void CaptionEdited(int index) override;
 
  private:
   // The one place where the built-in menu is made, replaced and installed.
@@ -177,9 +195,17 @@ class TDqFilelistView28 : public TListView {
   // The key table; false when the key-down event is not to be raised.
   bool RunKey(WORD key, TShiftState shift);
   void RefreshLinked();
+  // Makes Directory the current directory; false in the drives view or when it has gone.
+  bool EnterFolder() const;
+  // Rebuilds the linked combo (or else the stand-alone tree) and shows the folder there.
+  void TellFolderViews(const std::string& folder);
+  // The full paths of the selected entries in list order, each with its NUL; the parent
+  // entry is deselected first unless `keepParent`.
+  std::vector<std::string> SelectedPaths(bool keepParent);
   void SelectAllEntries();
   // Linked-combo side of navigation: nothing happens while no combo is linked.
   void ComboShowPath(const std::string& path);
+  void ComboResetTree();
   void ComboShowRoot();
   void ComboRefresh();
   void ComboCloseTree();
@@ -209,6 +235,10 @@ class TDqFilelistView28 : public TListView {
   std::string selectedItem_;
   const std::string about_ = "Version 2.8.7.9";
   std::vector<std::string> pendingFiles_;
+  std::string clipboardList_;
+  std::vector<std::string> droppedFiles_;
+  std::string renameSourcePath_;
+  std::unique_ptr<TOwnerDropHook> dropHook_;
   TDqDirTreeCombo28* dirTreeCombo_ = nullptr;
   TDirTreeLink* dirTree_ = nullptr;
 
