@@ -223,7 +223,8 @@ TListItem TListView::TakeSpareItem() {
 
 void TListView::PublishCountNow() {
   if (!Handle() || publishedCount_ == Count()) return;
-  if (!metricsSettled_ && Count() > 0 && viewStyle_ == TViewStyle::vsList) SettleItemMetrics();
+  if (!metricsSettled_ && publishedCount_ == 0 && Count() > 0 && viewStyle_ == TViewStyle::vsList)
+    SettleItemMetrics();
   ListView_SetItemCountEx(Handle(), Count(), LVSICF_NOSCROLL);
   publishedCount_ = Count();
 }
