@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "filebrowser/FileListRules.h"
-#include "filebrowser/FolderScan.h"
-#include "filebrowser/MaskPattern.h"
 #include "filebrowser/FilelistPopup.h"
 #include "filebrowser/FilelistView.h"
+#include "filebrowser/FolderScan.h"
+#include "filebrowser/MaskPattern.h"
 #include "filebrowser/ShellInfoCache.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/shell/DiskSpace.h"
