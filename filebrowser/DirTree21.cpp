@@ -227,25 +227,36 @@ bool TDqDirTree21::TakeSelection(TTreeNode node) {
   return CheckDriveReady(selectedPath_[0], 1);
 }
 
-void TDqDirTree21::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) {
-  TCustomTreeView::MouseDown(button, wParam, lParam, dbl);
-  const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+bool TDqDirTree21::SelectAt(int x, int y) {
   NodePath.clear();
   PreviousPath = selectedPath_;
   constexpr UINT kOnItem = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON;
-  if (!(GetHitTestInfoAt(x, y) & kOnItem)) return;
+  if (!(GetHitTestInfoAt(x, y) & kOnItem)) return false;
   const TTreeNode node = GetNodeAt(x, y);
-  if (!node) return;
+  if (!node) return false;
   SetSelected(node);
   if (!TakeSelection(node)) {
     ShowPath(PreviousPath);
     selectedPath_ = PreviousPath;
-    return;
+    return false;
   }
   RaiseDirChange();
   ListIn(selectedPath_, false);
   PreviousPath = selectedPath_;
+  return true;
+}
+
+void TDqDirTree21::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) {
+  TCustomTreeView::MouseDown(button, wParam, lParam, dbl);
+  if (button == TMouseButton::mbRight && rightClickTaken_) {
+    // The selection was made before the menu opened.
+    rightClickTaken_ = false;
+    return;
+  }
+  const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+  if (!SelectAt(x, y)) return;
   if (button != TMouseButton::mbLeft) return;
+  constexpr UINT kOnItem = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON;
   DragNode = GetNodeAt(x, y);
   const bool onItem = (GetHitTestInfoAt(x, y) & kOnItem) != 0;
   if (dragDropEnabled_ && onItem && DragNode) {

@@ -119,6 +119,9 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   // The selected node's path as a click or an arrow key gives it; false when it is an
   // empty removable or CD drive (the message is shown).
   bool TakeSelection(TTreeNode node);
+  // Steps of a button press on the point: select, take the path, tell and list; false
+  // when the point is on no item or the drive is not ready.
+  bool SelectAt(int x, int y);
   void ListIn(const std::string& path, bool reread);
   void RaiseDirChange();
   void BuildMenu();
@@ -147,4 +150,6 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   POINT dragStart_{};
   int dragThreshold_ = 0;
   bool dragging_ = false;
+  // A right click selected its node before the menu showed.
+  bool rightClickTaken_ = false;
 };

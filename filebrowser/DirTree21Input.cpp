@@ -8,6 +8,7 @@
 #include "filebrowser/DirTree21.h"
 #include "filebrowser/FilelistView.h"
 #include "filebrowser/FolderNodes.h"
+#include "filebrowser/DirTree21PopUp.h"
 #include "filebrowser/lang/SharedMessages.h"
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/MessageBoxes.h"
@@ -42,6 +43,22 @@ bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
       // An edit that keeps the name renames nothing, so it asks nothing either.
       const TTreeNode node(this, info->item.hItem);
       if (info->item.pszText && Narrow(info->item.pszText) != node.Text()) CaptionEdited(node, Narrow(info->item.pszText));
+      return true;
+    }
+    case NM_RCLICK: {
+      // The native tree reports a right click before the press returns: the node under
+      // the pointer is selected first, so the menu is enabled for it.
+      POINT at;
+      GetCursorPos(&at);
+      POINT client = at;
+      ScreenToClient(Handle(), &client);
+      SelectAt(client.x, client.y);
+      rightClickTaken_ = true;
+      result = TRUE;
+      if (PopupMenu() && PopupMenu()->AutoPopup()) {
+        PopupMenu()->SetPopupComponent(this);
+        PopupMenu()->Popup(at.x, at.y);
+      }
       return true;
     }
     default:
