@@ -11,6 +11,7 @@
 #include "filebrowser/DirTree21.h"
 #include "filebrowser/DirTree21PopUp.h"
 #include "filebrowser/FilelistView.h"
+#include "filebrowser/lang/SharedMessages.h"
 #include "filebrowser/shell/FileOps.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
@@ -266,6 +267,52 @@ TEST_F(DirTree21Test, NetworkDrivesGoThroughTheSeamAndAnEmptyDriveSendsTheSelect
   EXPECT_EQ(Scripted().Count("message"), 1);
   EXPECT_EQ(tree->SelectedPath(), Path("A"));
   EXPECT_EQ(list->Directory(), Path("A\\"));
+}
+
+TEST_F(DirTree21Test, ContentsWindowListsFilesAndOkReportsThePick) {
+  dir.Write("A\\b.txt", "b");
+  dir.Write("A\\a.txt", "a");
+  std::vector<std::string> picked;
+  tree->OnFileChange = [&picked](TComponent*, const std::string& file) { picked.push_back(file); };
+  Show("A");
+  tree->ShowFolderContents();
+  ASSERT_TRUE(tree->ContentsWindow());
+  EXPECT_EQ(tree->ContentsWindow()->Caption(), "Files in \" ..\\A \"");
+  ASSERT_EQ(tree->ContentsList()->Count(), 2);  // the sub-folder Inner is no file
+  tree->ContentsOk();
+  EXPECT_EQ(tree->SelectedFile(), Path("A\\a.txt"));
+  EXPECT_EQ(picked, std::vector<std::string>{Path("A\\a.txt")});
+  PumpMessages();
+  EXPECT_FALSE(tree->ContentsWindow());
+  EXPECT_EQ(tree->Selected().Text(), "A");
+}
+
+TEST_F(DirTree21Test, F5ShowsFoldersMadeBehindTheTreesBack) {
+  TTreeNode b = Show("B");
+  EXPECT_FALSE(b.getFirstChild());
+  CreateDirectoryW(Widen(Path("B\\Later")).c_str(), nullptr);
+  tree->SetFocus();
+  PressKey(tree->Handle(), VK_F5);
+  PumpMessages();
+  b = tree->Selected();
+  ASSERT_TRUE(b);
+  EXPECT_EQ(b.Text(), "B");
+  ASSERT_TRUE(b.getFirstChild());
+  EXPECT_EQ(b.getFirstChild().Text(), "Later");
+}
+
+TEST_F(DirTree21Test, LanguageRebuildsTheMenuAndChineseMessagesFallBackToEnglish) {
+  tree->SetLanguage(lnFrench);
+  Show("A");
+  EXPECT_EQ(MenuItems()[0], "&Nouveau Dossier");
+  ClearSharedMessages();
+  tree->SetLanguage(lnChinese_Sim);
+  Show("A");
+  Scripted().Requests.clear();
+  tree->ShowTreeSize();
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(Scripted().Last().Text.rfind("===== TREE SIZE =====", 0), 0u) << Scripted().Last().Text;
+  tree->SetLanguage(lnEnglish);
 }
 
 TEST(DirTree21Life, DestructionWithdrawsTheShellRegistration) {
