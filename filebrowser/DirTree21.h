@@ -129,6 +129,8 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   void StartDrag(TComponent* source, int threshold);
   void EndDrag(bool drop);
   static bool IsFreeContentsMessage(UINT msg);
+  // Moves the current directory out of a folder about to be renamed, moved or deleted.
+  static void LeaveFolder(const std::string& folder);
 
   TDqFilelistView28* fileList_ = nullptr;
   std::string selectedPath_;

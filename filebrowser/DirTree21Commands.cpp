@@ -34,18 +34,6 @@ bool FolderExists(const std::string& path) {
 
 void Beep() { MessageBeep(MB_ICONHAND); }
 
-// The linked list makes the folder it shows the current directory, which the platform
-// then keeps from being renamed or removed: the current directory moves to the
-// folder's parent first when it lies in the folder.
-void LeaveFolder(const std::string& folder) {
-  wchar_t current[MAX_PATH + 1] = {};
-  if (!GetCurrentDirectoryW(MAX_PATH, current)) return;
-  const std::string inside = WithTrailingBackslash(Narrow(current));
-  const std::string left = WithTrailingBackslash(folder);
-  if (inside.size() < left.size() || !SameTextNoCase(inside.substr(0, left.size()), left)) return;
-  SetCurrentDirectoryW(Widen(ExtractFilePath(StripTrailingBackslash(left))).c_str());
-}
-
 int Ask(const std::string& text) {
   return Application ? Application->Modal().ShowMessageBox(nullptr, text, "Confirm", MB_YESNO | MB_ICONQUESTION)
                      : IDNO;
@@ -91,6 +79,18 @@ std::uint64_t FolderSize(const std::string& path, std::set<TFolderId>& seen) {
   return total;
 }
 }  // namespace
+
+// The linked list makes the folder it shows the current directory, which the platform
+// then keeps from being renamed or removed: the current directory moves to the
+// folder's parent first when it lies in the folder.
+void TDqDirTree21::LeaveFolder(const std::string& folder) {
+  wchar_t current[MAX_PATH + 1] = {};
+  if (!GetCurrentDirectoryW(MAX_PATH, current)) return;
+  const std::string inside = WithTrailingBackslash(Narrow(current));
+  const std::string left = WithTrailingBackslash(folder);
+  if (inside.size() < left.size() || !SameTextNoCase(inside.substr(0, left.size()), left)) return;
+  SetCurrentDirectoryW(Widen(ExtractFilePath(StripTrailingBackslash(left))).c_str());
+}
 
 // ---- rename ------------------------------------------------------------------------------
 

@@ -157,6 +157,7 @@ void TDqDirTree21::DragDrop(TComponent* source, int x, int y) {
   const UINT code = FileOpCodes[DragDropOp == 0 ? 0 : 2];
   if (auto* tree = dynamic_cast<TDqDirTree21*>(source)) {
     TTreeViewUpdate update(*this);
+    if (code == FileOpCodes[2]) LeaveFolder(tree->SourcePath);
     if (!RunFileOperation(code, StripTrailingBackslash(tree->SourcePath), TargetPath))
       ErrorBox(Msg(TStringKey::MsgFileOpFailed));
   } else if (fileList_ && source == fileList_) {

@@ -61,6 +61,8 @@ class DirTree21Test : public ::testing::Test {
     SendMessageW(tree->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
   }
   POINT LabelPoint(TTreeNode node) const {
+    // Other folders of the temporary folder may push the node out of view.
+    TreeView_EnsureVisible(tree->Handle(), node.ItemId());
     RECT rc{};
     TreeView_GetItemRect(tree->Handle(), node.ItemId(), &rc, TRUE);
     return {rc.left + 3, (rc.top + rc.bottom) / 2};
@@ -223,7 +225,8 @@ TEST_F(DirTree21Test, DropsCopyOrMoveListFilesAndTreeFolders) {
   tree->DragDrop(list, at.x, at.y);
   EXPECT_FALSE(Exists(Path("A\\f2.txt")));
   EXPECT_TRUE(Exists(Path("B\\f2.txt")));
-  // A folder of the tree dragged onto B: moved without Ctrl.
+  // A folder of the tree dragged onto B: moved without Ctrl, also while the list shows it.
+  list->SetDirectory(Path("A\\Inner\\"));
   tree->SourcePath = Path("A\\Inner");
   b = Show("B");
   at = LabelPoint(b);
