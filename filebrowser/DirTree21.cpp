@@ -79,6 +79,12 @@ void TDqDirTree21::HandleCreated() {
   BuildRootNode();
 }
 
+void TDqDirTree21::Loaded() {
+  TCustomTreeView::Loaded();
+  Rebuild();
+  if (TTreeNode first = GetFirstNode()) first.Expand(false);
+}
+
 void TDqDirTree21::BuildMenu() {
   menu_ = Create<TDqDirTree21PopUp>(this);
   menu_->BuildMenu();

@@ -110,6 +110,8 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
 
  protected:
   void HandleCreated() override;
+  // Loaded from a stored form: the drives are there at once and the computer is open.
+  void Loaded() override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool NotifyReflect(NMHDR* header, LRESULT& result) override;
   void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) override;

@@ -318,6 +318,16 @@ TEST_F(DirTree21Test, LanguageRebuildsTheMenuAndChineseMessagesFallBackToEnglish
   tree->SetLanguage(lnEnglish);
 }
 
+TEST(DirTree21Life, ALoadedTreeOpensTheComputerWithItsDrives) {
+  auto form = std::make_unique<TForm>(nullptr);
+  auto* tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
+  tree->BeginLoading();
+  tree->EndLoading();
+  ASSERT_TRUE(tree->GetFirstNode());
+  EXPECT_TRUE(tree->GetFirstNode().Expanded());
+  EXPECT_TRUE(tree->GetFirstNode().getFirstChild());
+}
+
 TEST(DirTree21Life, DestructionWithdrawsTheShellRegistration) {
   auto form = std::make_unique<TForm>(nullptr);
   auto* tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
