@@ -11,6 +11,7 @@
 #include "filebrowser/DirTreeCombo.h"
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/FileListRules.h"
+#include "filebrowser/FolderNodes.h"
 #include "filebrowser/shell/DiskSpace.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/ShellIcons.h"
@@ -34,16 +35,6 @@ void RegisterDropDownClass() {
   registered = RegisterClassExW(&wc) != 0;
 }
 
-bool SameTextNoCase(const std::string& a, const std::string& b) {
-  const std::wstring wa = Widen(a), wb = Widen(b);
-  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
-                        static_cast<int>(wb.size())) == CSTR_EQUAL;
-}
-
-bool IsSubFolder(const WIN32_FIND_DATAW& found) {
-  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && wcscmp(found.cFileName, L".") != 0 &&
-         wcscmp(found.cFileName, L"..") != 0;
-}
 }  // namespace
 
 TDqDirTreeView::TDqDirTreeView(TComponent* owner, TDqDirTreeCombo28* combo)
@@ -76,31 +67,7 @@ void TDqDirTreeView::HandleCreated() {
 void TDqDirTreeView::BuildRoot() {
   TTreeViewUpdate update(*this);
   Clear();
-  TTreeNode root;
-  LPITEMIDLIST raw = nullptr;
-  if (SUCCEEDED(SHGetSpecialFolderLocation(Handle(), CSIDL_DRIVES, &raw))) {
-    UniqueItemIdList computer(raw);
-    SHFILEINFOW info{};
-    if (SHGetFileInfoW(reinterpret_cast<LPCWSTR>(computer.get()), 0, &info, sizeof info,
-                       SHGFI_PIDL | SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) {
-      root = AddChild({}, Narrow(info.szDisplayName));
-      root.SetImageIndex(info.iIcon);
-      root.SetSelectedIndex(info.iIcon);
-    }
-  }
-  const DWORD drives = GetLogicalDrives();
-  for (int i = 0; i < 26; ++i) {
-    if (!(drives & (1u << i))) continue;
-    const char letter = static_cast<char>('A' + i);
-    const std::string rootPath = std::string(1, letter) + ":\\";
-    SHFILEINFOW info{};
-    // A drive whose name cannot be had gets an empty label, never another drive's.
-    if (!SHGetFileInfoW(Widen(rootPath).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) info.szDisplayName[0] = 0;
-    TTreeNode node = AddChild(root, DriveCaption(letter, Narrow(info.szDisplayName)));
-    node.SetHasChildren(true);
-    node.SetImageIndex(SmallIconIndex(rootPath));
-    node.SetSelectedIndex(SmallOpenIconIndex(rootPath));
-  }
+  AddDriveNodes(*this, AddComputerNode(*this));
 }
 
 void TDqDirTreeView::NodeExpanding(TComponent*, TTreeNode node, bool&) {
@@ -120,63 +87,19 @@ void TDqDirTreeView::Expand(TTreeNode node) {
   TCustomTreeView::Expand(node);
 }
 
-void TDqDirTreeView::GetNodePath(TTreeNode node) {
-  std::vector<std::string> captions;
-  for (TTreeNode n = node; n; n = n.Parent()) captions.push_back(n.Text());
-  std::reverse(captions.begin(), captions.end());
-  NodePath = ::NodePath(captions);
-}
+void TDqDirTreeView::GetNodePath(TTreeNode node) { NodePath = NodePathOf(node); }
 
 void TDqDirTreeView::AddSubFolders(const std::string& path, TTreeNode node) {
-  const std::string base = WithTrailingBackslash(path);
   ++scanCount_;
-  WIN32_FIND_DATAW found;
-  UniqueFind search(FindFirstFileW(Widen(base + "*.*").c_str(), &found));
-  if (!search) return;
-  do {
-    if (!IsSubFolder(found)) continue;
-    const std::string name = Narrow(found.cFileName);
-    const std::string full = base + name;
-    TTreeNode child = AddChild(node, name);
-    child.SetHasChildren(HasSubFolders(full));
-    child.SetImageIndex(SmallIconIndex(full));
-    child.SetSelectedIndex(SmallOpenIconIndex(full));
-  } while (FindNextFileW(search.get(), &found));
+  AddSubFolderNodes(*this, path, node, [this](const std::string& folder) { return HasSubFolders(folder); });
 }
 
 bool TDqDirTreeView::HasSubFolders(const std::string& path) {
-  const std::string base = WithTrailingBackslash(path);
   ++scanCount_;
-  WIN32_FIND_DATAW found;
-  UniqueFind search(FindFirstFileW(Widen(base + "*.*").c_str(), &found));
-  if (!search) return false;
-  do {
-    if (IsSubFolder(found)) return true;
-  } while (FindNextFileW(search.get(), &found));
-  return false;
+  return FolderHasSubFolders(path);
 }
 
-void TDqDirTreeView::LocatePath(const std::string& path) {
-  TTreeViewUpdate update(*this);
-  TTreeNode current = GetFirstNode();
-  if (!current) return;
-  if (current.Expanded()) current.Collapse(true);
-  std::string rest = path, segment;
-  int level = 1;
-  while (SplitFirstSegment(rest, segment)) {
-    TTreeNode match;
-    for (TTreeNode child = current.getFirstChild(); child && !match; child = child.getNextSibling()) {
-      const std::string caption = child.Text();
-      const std::string key = level == 1 ? DriveSegment(caption) : caption + "\\";
-      if (SameTextNoCase(key, segment)) match = child;
-    }
-    if (!match) break;
-    SetSelected(match);
-    match.Expand(false);
-    current = match;
-    ++level;
-  }
-}
+void TDqDirTreeView::LocatePath(const std::string& path) { LocateNodes(*this, path); }
 
 void TDqDirTreeView::AcceptSelection() {
   const TTreeNode selected = Selected();

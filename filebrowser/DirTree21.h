@@ -1,0 +1,159 @@
+#pragma once
+// The stand-alone folder tree a host window places on a form: the computer, its drives
+// and their folders, listed lazily, with a selection that follows mouse and keys, a
+// linked file list kept on the selected folder, folder commands, drag and drop, a
+// context menu and the shell's change notifications.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "filebrowser/DirTreeLink.h"
+#include "filebrowser/lang/Language.h"
+#include "toolkit/TreeView.h"
+
+class TDqFilelistView28;
+class TDqDirTree21PopUp;
+class TMessageWindow;
+class TForm;
+class TListView;
+
+using TDirChangeEvent = std::function<void(TComponent* sender, const std::string& selectedPath)>;
+using TFileChangeEvent = std::function<void(TComponent* sender, const std::string& selectedFile)>;
+
+class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
+ public:
+  TDqDirTree21(TComponent* owner, TControl* parent);
+  ~TDqDirTree21() override;
+
+  std::string PreviousPath;
+  std::string NodePath;
+  // Set when a folder was made with the default name: its first rename asks nothing.
+  bool JustCreated = false;
+  // A folder was cut or copied and can be pasted.
+  bool PasteReady = false;
+  std::string SourcePath;
+  // Destination of the last paste or drop, with trailing "\".
+  std::string TargetPath;
+  // Per drive letter: a network drive when the drives were last added.
+  std::array<bool, 26> NetworkDrive{};
+  TTreeNode DragNode;
+  TTreeNode DropNode;
+
+  TDqFilelistView28* FileList() const { return fileList_; }
+  void SetFileList(TDqFilelistView28* list) override;
+  bool PopUpMenuEnabled() const { return popUpMenuEnabled_; }
+  void SetPopUpMenuEnabled(bool value);
+  std::string SelectedPath() const override { return selectedPath_; }
+  // Stores a path that differs (case-insensitively); the selection does not move.
+  void SetSelectedPath(const std::string& value);
+  const std::string& SelectedFile() const { return selectedFile_; }
+  void SetSelectedFile(const std::string& value);
+  const std::string& About() const { return about_; }
+  void SetAbout(const std::string&) {}
+  TLanguage Language() const { return language_; }
+  void SetLanguage(TLanguage value);
+  bool DragDropEnabled() const override { return dragDropEnabled_; }
+  void SetDragDropEnabled(bool value) { dragDropEnabled_ = value; }
+  TDqDirTree21PopUp* Menu() const { return menu_; }
+  ULONG ShellNotifyId() const { return notifyId_; }
+
+  TDirChangeEvent OnDirChange;
+  TFileChangeEvent OnFileChange;
+
+  void BuildRootNode();
+  void AddDriveNodes();
+  void Rebuild();
+  // The node's path; empty for the root and for no node.
+  std::string GetPathOf(TTreeNode node);
+  void ShowPath(const std::string& path);
+  bool CreateSubFolder(TTreeNode node = {}, const std::string& name = {});
+  bool DeleteFolder(TTreeNode node = {});
+  void ShowTreeSize();
+  void ShowFolderContents();
+  void MapNetworkDrive();
+  void DisconnectNetworkDrive();
+  void MarkForPaste(int op);
+  void PasteFolder();
+  void ShowProperties();
+  // Starts editing the selected node's caption (a rename).
+  void EditSelectedCaption();
+  // Handles the end of a caption edit; `text` is the new caption.
+  void CaptionEdited(TTreeNode node, const std::string& text);
+  // Lists a node's sub-folders the first time it opens.
+  void NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion);
+
+  // Drag and drop onto this tree, from a tree or from the linked file list; the point
+  // is in this tree's client coordinates.
+  bool DragOver(TComponent* source, int x, int y);
+  void DragDrop(TComponent* source, int x, int y);
+  // Drops `source` wherever the screen point falls, when that is a folder tree.
+  static void DropAtScreenPoint(TComponent* source, POINT screen);
+
+  // The contents window while shown; null otherwise.
+  TForm* ContentsWindow() const { return contentsWindow_; }
+  TListView* ContentsList() const { return contentsList_; }
+  void ContentsOk();
+  void ContentsOpen();
+  void FreeContentsWindow();
+
+  // TDirTreeLink
+  void RebuildTree() override;
+  void SelectPath(const std::string& path) override { ShowPath(path); }
+  std::string FirstNodeCaption() const override;
+  void BeginDragFrom(TDqFilelistView28& list, int threshold) override;
+
+  void Notification(TComponent* component, TOperation operation) override;
+
+ protected:
+  void HandleCreated() override;
+  // Loaded from a stored form: the drives are there at once and the computer is open.
+  void Loaded() override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  bool NotifyReflect(NMHDR* header, LRESULT& result) override;
+  void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) override;
+  void KeyUp(WORD& key, TShiftState shift) override;
+
+ private:
+  // The selected node's path as a click or an arrow key gives it; false when it is an
+  // empty removable or CD drive (the message is shown).
+  bool TakeSelection(TTreeNode node);
+  // Steps of a button press on the point: select, take the path, tell and list; false
+  // when the point is on no item or the drive is not ready.
+  bool SelectAt(int x, int y);
+  void ListIn(const std::string& path, bool reread);
+  void RaiseDirChange();
+  void BuildMenu();
+  bool ShellNotifyWndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void StartDrag(TComponent* source, int threshold);
+  void EndDrag(bool drop);
+  static bool IsFreeContentsMessage(UINT msg);
+  // Moves the current directory out of a folder about to be renamed, moved or deleted.
+  static void LeaveFolder(const std::string& folder);
+
+  TDqFilelistView28* fileList_ = nullptr;
+  std::string selectedPath_;
+  std::string selectedFile_;
+  std::string contentsFolder_;
+  const std::string about_ = "Version 2.1.7.9";
+  TDqDirTree21PopUp* menu_ = nullptr;
+  bool popUpMenuEnabled_ = true;
+  bool dragDropEnabled_ = true;
+  TLanguage language_ = lnSysDefault;
+  HIMAGELIST images_ = nullptr;
+  SHChangeNotifyEntry notifyEntry_{};
+  ULONG notifyId_ = 0;
+  TMessageWindow* notifyWindow_ = nullptr;
+  TForm* contentsWindow_ = nullptr;
+  TListView* contentsList_ = nullptr;
+  // A drag under way: its source, the press point and the distance that starts it.
+  TComponent* dragSource_ = nullptr;
+  POINT dragStart_{};
+  int dragThreshold_ = 0;
+  bool dragging_ = false;
+  // A right click selected its node before the menu showed.
+  bool rightClickTaken_ = false;
+};

@@ -1,0 +1,272 @@
+// The stand-alone tree's folder commands: rename, create, delete, tree size, cut, copy
+// and paste, network drives and properties.
+#include <set>
+#include <utility>
+
+#include "filebrowser/DirTree21.h"
+#include "filebrowser/DirTreeRules.h"
+#include "filebrowser/FilelistView.h"
+#include "filebrowser/FolderNodes.h"
+#include "filebrowser/TreeSizeReport.h"
+#include "filebrowser/lang/SharedMessages.h"
+#include "filebrowser/shell/FileOps.h"
+#include "filebrowser/shell/MessageBoxes.h"
+#include "filebrowser/shell/NetworkDrive.h"
+#include "filebrowser/shell/PathRules.h"
+#include "filebrowser/shell/Properties.h"
+#include "toolkit/Application.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Locale.h"
+#include "toolkit/Utf.h"
+
+namespace {
+// The tree's text of a message: the loaded one, or the English one when the tree's
+// language loads none (the two Chinese languages), so no box is ever empty.
+std::string Msg(TStringKey key) {
+  const std::string& loaded = SharedMessage(key);
+  return loaded.empty() ? std::string(LanguageText(key, lnEnglish)) : loaded;
+}
+
+bool FolderExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void Beep() { MessageBeep(MB_ICONHAND); }
+
+int Ask(const std::string& text) {
+  return Application ? Application->Modal().ShowMessageBox(nullptr, text, "Confirm", MB_YESNO | MB_ICONQUESTION)
+                     : IDNO;
+}
+
+void Inform(const std::string& text) {
+  if (Application) Application->Modal().ShowMessageBox(nullptr, text, "Information", MB_OK | MB_ICONINFORMATION);
+}
+
+// A folder's identity on its volume, so a folder reached twice counts once.
+using TFolderId = std::pair<DWORD, std::uint64_t>;
+
+bool FolderIdOf(const std::string& path, TFolderId& id) {
+  UniqueFile folder(CreateFileW(Widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!folder) return false;
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(folder.get(), &info)) return false;
+  id = {info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+  return true;
+}
+
+// Bytes of the files below `path` (with trailing "\"). Links and junctions are not
+// followed and each folder counts once: a link to an ancestor would never end, a link
+// elsewhere would count another tree.
+std::uint64_t FolderSize(const std::string& path, std::set<TFolderId>& seen) {
+  TFolderId id;
+  if (FolderIdOf(path, id) && !seen.insert(id).second) return 0;
+  std::uint64_t total = 0;
+  WIN32_FIND_DATAW found;
+  UniqueFind search(FindFirstFileW(Widen(path + "*.*").c_str(), &found));
+  if (!search) return 0;
+  do {
+    const std::string name = Narrow(found.cFileName);
+    if (name == "." || name == "..") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
+      total += FolderSize(path + name + "\\", seen);
+    } else {
+      total += (std::uint64_t{found.nFileSizeHigh} << 32) + found.nFileSizeLow;
+    }
+  } while (FindNextFileW(search.get(), &found));
+  return total;
+}
+}  // namespace
+
+// The linked list makes the folder it shows the current directory, which the platform
+// then keeps from being renamed or removed: the current directory moves to the
+// folder's parent first when it lies in the folder.
+void TDqDirTree21::LeaveFolder(const std::string& folder) {
+  wchar_t current[MAX_PATH + 1] = {};
+  if (!GetCurrentDirectoryW(MAX_PATH, current)) return;
+  const std::string inside = WithTrailingBackslash(Narrow(current));
+  const std::string left = WithTrailingBackslash(folder);
+  if (inside.size() < left.size() || !SameTextNoCase(inside.substr(0, left.size()), left)) return;
+  SetCurrentDirectoryW(Widen(ExtractFilePath(StripTrailingBackslash(left))).c_str());
+}
+
+// ---- rename ------------------------------------------------------------------------------
+
+void TDqDirTree21::EditSelectedCaption() {
+  if (const TTreeNode node = Selected()) {
+    if (CanFocus()) SetFocus();
+    SendMessageW(Handle(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(node.ItemId()));
+  }
+}
+
+void TDqDirTree21::CaptionEdited(TTreeNode node, const std::string& text) {
+  if (!node || node.Level() < 2) return;
+  if (text.empty() || HasForbiddenFolderChar(text)) {
+    Beep();
+    if (!text.empty()) ErrorBox(text + "\r\n" + Msg(TStringKey::MsgInvalidDirName));
+    return;
+  }
+  const std::string oldPath = StripTrailingBackslash(GetPathOf(node));
+  const std::string newPath = ExtractFilePath(oldPath) + text;
+  THourglass hourglass;
+  bool renamed = false;
+  {
+    TTreeViewUpdate update(*this);
+    const bool confirmed = JustCreated ||
+                           Ask(Msg(TStringKey::MsgRenameFolderQuery) + "\r\n\r\n    " + Msg(TStringKey::MsgFrom) +
+                               ExtractFileName(oldPath) + "\r\n    " + Msg(TStringKey::MsgTo) + text) == IDYES;
+    if (confirmed) LeaveFolder(oldPath);
+    if (confirmed && RunFileOperation(FileOpCodes[3], oldPath, newPath)) {
+      renamed = true;
+      Rebuild();
+    }
+  }
+  JustCreated = false;
+  if (!renamed) return;
+  ShowPath(newPath);
+  ListIn(WithTrailingBackslash(newPath), false);
+}
+
+// ---- create and delete ---------------------------------------------------------------------
+
+bool TDqDirTree21::CreateSubFolder(TTreeNode node, const std::string& name) {
+  if (!node) node = Selected();
+  if (!node) return false;
+  if (node.Level() == 0) {
+    ErrorBox(Msg(TStringKey::MsgErrorPrefix) + Msg(TStringKey::MsgCantAddDrives));
+    return false;
+  }
+  std::string folderName = name;
+  if (folderName.empty()) {
+    folderName = Msg(TStringKey::MsgNewFolder);
+    JustCreated = true;
+  }
+  if (HasForbiddenFolderChar(folderName)) {
+    Beep();
+    ErrorBox(Msg(TStringKey::MsgInvalidFolderChars));
+    return false;
+  }
+  const std::string path = WithTrailingBackslash(GetPathOf(node)) + folderName + "\\";
+  bool created = false;
+  {
+    TTreeViewUpdate update(*this);
+    created = CreateDirectoryW(Widen(path).c_str(), nullptr) != FALSE;
+    if (created) Rebuild();
+  }
+  if (!created) return false;
+  ShowPath(path);
+  if (folderName == "New Folder") EditSelectedCaption();
+  return true;
+}
+
+bool TDqDirTree21::DeleteFolder(TTreeNode node) {
+  if (!node) node = Selected();
+  if (!node || node.Level() < 2) return false;
+  THourglass hourglass;
+  const std::string path = GetPathOf(Selected());
+  if (path.empty()) return false;
+  if (!FolderExists(path)) {
+    Beep();
+    ErrorBox(path + Msg(TStringKey::MsgNotFound));
+    return false;
+  }
+  LeaveFolder(path);
+  const bool deleted = RunFileOperation(FileOpCodes[1], StripTrailingBackslash(path), "");
+  if (!deleted) return false;
+  const TTreeNode parent = node.Parent();
+  SetSelected(parent);
+  node.Delete();
+  selectedPath_ = parent == GetFirstNode() ? std::string(kDrivesToken) : NodePathOf(parent);
+  ListIn(selectedPath_, false);
+  return true;
+}
+
+// ---- tree size -----------------------------------------------------------------------------
+
+void TDqDirTree21::ShowTreeSize() {
+  const TTreeNode node = Selected();
+  if (!node || node.Level() == 0) return;
+  std::string report;
+  {
+    THourglass hourglass;
+    TTreeViewUpdate update(*this);
+    const std::string path = WithTrailingBackslash(GetPathOf(node));
+    std::set<TFolderId> seen;
+    const std::uint64_t total = FolderSize(path, seen);
+    const std::string header = node.Level() == 1 ? Msg(TStringKey::MsgDrive) + path
+                                                 : Msg(TStringKey::MsgFolderQuote) + node.Text() + "\"";
+    TTreeSizeTexts texts;
+    texts.TreeSize = Msg(TStringKey::MsgTreeSize);
+    texts.AndAllSubFolders = Msg(TStringKey::MsgAndAllSubFolders);
+    texts.ThousandSep = FormatSettings.ThousandSeparator;
+    texts.DecimalSep = FormatSettings.DecimalSeparator;
+    report = TreeSizeReport(header, total, texts);
+  }
+  Inform(report);
+}
+
+// ---- cut, copy and paste -----------------------------------------------------------------------
+
+void TDqDirTree21::MarkForPaste(int op) {
+  PendingPasteOp = -1;
+  if (!Selected() || selectedPath_.empty()) return;
+  SourcePath = selectedPath_;
+  PendingPasteOp = op;
+  PasteReady = true;
+}
+
+void TDqDirTree21::PasteFolder() {
+  if (Selected() && !selectedPath_.empty() && !SourcePath.empty() && (PendingPasteOp == 0 || PendingPasteOp == 2)) {
+    TargetPath = WithTrailingBackslash(selectedPath_);
+    if (PendingPasteOp == 2) LeaveFolder(SourcePath);
+    if (RunFileOperation(FileOpCodes[PendingPasteOp], StripTrailingBackslash(SourcePath), TargetPath)) {
+      Rebuild();
+      ShowPath(TargetPath);
+    } else {
+      ErrorBox(Msg(TStringKey::MsgFileOpFailed));
+    }
+  }
+  PasteReady = false;
+}
+
+// ---- network drives and properties -----------------------------------------------------------
+
+void TDqDirTree21::MapNetworkDrive() {
+  const DWORD drives = GetLogicalDrives();
+  int highest = -1;
+  for (int i = 0; i < 26; ++i)
+    if (drives & (1u << i)) highest = i;
+  std::string drive = highest < 25 ? std::string(1, static_cast<char>('A' + highest + 1)) + ":" : "Z:";
+  std::string share;
+  bool reconnect = true;
+  if (!MapNetworkDriveDialog(drive, share, reconnect)) return;
+  if (ConnectNetworkDrive(drive, share, true, reconnect) != 0) return;
+  Rebuild();
+  TTreeNode root = GetFirstNode();
+  if (!root) return;
+  root.Expand(false);
+  TTreeNode last;
+  for (TTreeNode child = root.getFirstChild(); child; child = child.getNextSibling()) last = child;
+  if (!last) return;
+  SetSelected(last);
+  selectedPath_ = GetPathOf(last);
+  ListIn(selectedPath_, false);
+}
+
+void TDqDirTree21::DisconnectNetworkDrive() {
+  if (!Application) return;
+  if (Application->Modal().DisconnectDialog(Application->ParkingWindow(), RESOURCETYPE_DISK) != 0) return;
+  Rebuild();
+  TTreeNode root = GetFirstNode();
+  if (!root) return;
+  root.Expand(false);
+  SetSelected(root);
+  selectedPath_ = kDrivesToken;
+  ListIn(selectedPath_, true);
+}
+
+void TDqDirTree21::ShowProperties() {
+  if (Selected() && !selectedPath_.empty() && selectedPath_ != kDrivesToken) ShowFileProperties(selectedPath_);
+}

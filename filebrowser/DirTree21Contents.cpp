@@ -1,0 +1,117 @@
+// The stand-alone tree's folder contents window: a small tool window over the tree that
+// lists the files of the selected folder; OK picks one, a double click opens one.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "filebrowser/DirTree21.h"
+#include "filebrowser/DirTreeRules.h"
+#include "filebrowser/shell/PathRules.h"
+#include "filebrowser/shell/ShellRun.h"
+#include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/Form.h"
+#include "toolkit/Handles.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Panel.h"
+#include "toolkit/Utf.h"
+
+namespace {
+constexpr UINT kFreeContentsMessage = WM_APP + 21;
+}
+
+void TDqDirTree21::ShowFolderContents() {
+  if (contentsWindow_ || selectedPath_.empty() || selectedPath_ == kDrivesToken) return;
+  contentsFolder_ = WithTrailingBackslash(selectedPath_);
+  const std::string suffix = contentsFolder_.size() == 3
+                                 ? "\" " + contentsFolder_.substr(0, 1) + ":\\ \""
+                                 : "\" ..\\" + ExtractFileName(StripTrailingBackslash(contentsFolder_)) + " \"";
+  if (TTreeNode root = GetFirstNode()) root.Collapse(true);
+
+  TForm* window = Create<TForm>(this);
+  contentsWindow_ = window;
+  window->SetCaption("Files in " + suffix);
+  RECT area{};
+  GetWindowRect(Handle(), &area);
+  window->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
+  TPanel* bottom = Create<TPanel>(window, window);
+  bottom->SetHeight(22);
+  bottom->SetAlign(TAlign::alBottom);
+  TPanel* right = Create<TPanel>(window, bottom);
+  right->SetWidth(80);
+  right->SetAlign(TAlign::alRight);
+  TButton* ok = Create<TButton>(window, right);
+  ok->SetCaption("&OK");
+  ok->SetBounds(1, 1, 60, 22);
+  ok->SetModalResult(mrOk);
+  ok->SetDefault(true);
+  ok->OnClick = [this](TComponent*) { ContentsOk(); };
+  contentsList_ = Create<TListView>(window, window);
+  contentsList_->SetAlign(TAlign::alClient);
+  contentsList_->SetViewStyle(TViewStyle::vsList);
+  contentsList_->SetHideSelection(false);
+  contentsList_->SetSmallImages(Images());
+  contentsList_->OnDblClick = [this](TComponent*) { ContentsOpen(); };
+  {
+    THourglass hourglass;
+    contentsList_->BeginUpdate();
+    WIN32_FIND_DATAW found;
+    UniqueFind search(FindFirstFileW(Widen(contentsFolder_ + "*.*").c_str(), &found));
+    if (search) {
+      do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        TListItem item;
+        item.Caption = Narrow(found.cFileName);
+        const std::string full = contentsFolder_ + item.Caption;
+        SHFILEINFOW info{};
+        SHGetFileInfoW(Widen(full).c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+        item.ImageIndex = info.iIcon;
+        item.SubItems.push_back(full);
+        contentsList_->AddItem(std::move(item));
+      } while (FindNextFileW(search.get(), &found));
+    }
+    contentsList_->OnCompare = [](TComponent*, const TListItem& a, const TListItem& b, int, int& result) {
+      result = lstrcmpiW(Widen(a.Caption).c_str(), Widen(b.Caption).c_str());
+    };
+    contentsList_->AlphaSort();
+    contentsList_->EndUpdate();
+  }
+  if (contentsList_->Count() > 0) contentsList_->SetSelected(0, true);
+  // A small window that stays over the tree, with no system menu.
+  const HWND hwnd = window->Handle();
+  SetWindowLongPtrW(hwnd, GWL_STYLE,
+                    GetWindowLongPtrW(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
+  window->Show();
+}
+
+void TDqDirTree21::ContentsOpen() {
+  if (!contentsWindow_ || !contentsList_) return;
+  const int index = contentsList_->Selected();
+  contentsWindow_->Hide();
+  if (index >= 0) {
+    const std::string file = contentsList_->Item(index).SubItems.at(0);
+    ShellExecuteWithMessage("Open", file, "", ExtractFilePath(file), SW_SHOW);
+  }
+  contentsWindow_->Show();
+}
+
+void TDqDirTree21::ContentsOk() {
+  if (!contentsWindow_ || !contentsList_) return;
+  const int index = contentsList_->Selected();
+  selectedFile_ = index >= 0 ? contentsList_->Item(index).SubItems.at(0) : std::string();
+  if (index >= 0 && OnFileChange) OnFileChange(this, selectedFile_);
+  contentsWindow_->Hide();
+  // The window goes once the button's click has returned.
+  PostMessageW(Handle(), kFreeContentsMessage, 0, 0);
+  ShowPath(contentsFolder_);
+}
+
+void TDqDirTree21::FreeContentsWindow() {
+  TForm* window = contentsWindow_;
+  contentsWindow_ = nullptr;
+  contentsList_ = nullptr;
+  if (window) FreeComponent(window);
+}
+
+bool TDqDirTree21::IsFreeContentsMessage(UINT msg) { return msg == kFreeContentsMessage; }

@@ -1,0 +1,192 @@
+// The stand-alone tree's caption editing and its drag and drop: folders of the tree and
+// files of the linked list dropped on a folder are copied or moved there.
+#include <windowsx.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "filebrowser/DirTree21.h"
+#include "filebrowser/FilelistView.h"
+#include "filebrowser/FolderNodes.h"
+#include "filebrowser/DirTree21PopUp.h"
+#include "filebrowser/lang/SharedMessages.h"
+#include "filebrowser/shell/FileOps.h"
+#include "filebrowser/shell/MessageBoxes.h"
+#include "filebrowser/shell/PathRules.h"
+#include "toolkit/Application.h"
+#include "toolkit/Utf.h"
+
+namespace {
+std::string Msg(TStringKey key) {
+  const std::string& loaded = SharedMessage(key);
+  return loaded.empty() ? std::string(LanguageText(key, lnEnglish)) : loaded;
+}
+
+void LetMessagesRun() {
+  if (Application) Application->ProcessMessages();
+}
+}  // namespace
+
+bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
+  switch (header->code) {
+    case TVN_BEGINLABELEDITW: {
+      // Only folders are renamed; the computer and the drives keep their captions.
+      const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
+      const TTreeNode node(this, info->item.hItem);
+      result = (ReadOnly() || !node || node.Level() < 2) ? TRUE : FALSE;
+      return true;
+    }
+    case TVN_ENDLABELEDITW: {
+      const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
+      // The caption itself never changes: a rename rebuilds the tree.
+      result = FALSE;
+      // An edit that keeps the name renames nothing, so it asks nothing either.
+      const TTreeNode node(this, info->item.hItem);
+      if (info->item.pszText && Narrow(info->item.pszText) != node.Text()) CaptionEdited(node, Narrow(info->item.pszText));
+      return true;
+    }
+    case NM_RCLICK: {
+      // The native tree reports a right click before the press returns: the node under
+      // the pointer is selected first, so the menu is enabled for it.
+      POINT at;
+      GetCursorPos(&at);
+      POINT client = at;
+      ScreenToClient(Handle(), &client);
+      SelectAt(client.x, client.y);
+      rightClickTaken_ = true;
+      result = TRUE;
+      if (PopupMenu() && PopupMenu()->AutoPopup()) {
+        PopupMenu()->SetPopupComponent(this);
+        PopupMenu()->Popup(at.x, at.y);
+      }
+      return true;
+    }
+    default:
+      return TCustomTreeView::NotifyReflect(header, result);
+  }
+}
+
+// ---- dragging ---------------------------------------------------------------------------
+
+void TDqDirTree21::BeginDragFrom(TDqFilelistView28& list, int threshold) {
+  if (!dragDropEnabled_ || GetKeyState(VK_LBUTTON) >= 0) return;
+  StartDrag(&list, threshold);
+}
+
+void TDqDirTree21::StartDrag(TComponent* source, int threshold) {
+  dragSource_ = source;
+  GetCursorPos(&dragStart_);
+  dragThreshold_ = threshold;
+  dragging_ = false;
+  SetCapture(Handle());
+}
+
+void TDqDirTree21::EndDrag(bool drop) {
+  TComponent* source = dragSource_;
+  const bool wasDragging = dragging_;
+  dragSource_ = nullptr;
+  dragging_ = false;
+  if (GetCapture() == Handle()) ReleaseCapture();
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  if (!drop || !wasDragging || !source) return;
+  POINT at;
+  GetCursorPos(&at);
+  DropAtScreenPoint(source, at);
+}
+
+void TDqDirTree21::DropAtScreenPoint(TComponent* source, POINT screen) {
+  for (HWND hwnd = WindowFromPoint(screen); hwnd; hwnd = GetParent(hwnd)) {
+    auto* tree = dynamic_cast<TDqDirTree21*>(TControl::FromHandle(hwnd));
+    if (!tree) continue;
+    POINT client = screen;
+    ScreenToClient(tree->Handle(), &client);
+    if (tree->DragOver(source, client.x, client.y)) tree->DragDrop(source, client.x, client.y);
+    return;
+  }
+}
+
+LRESULT TDqDirTree21::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (IsFreeContentsMessage(msg)) {
+    FreeContentsWindow();
+    return 0;
+  }
+  if (dragSource_) {
+    switch (msg) {
+      case WM_MOUSEMOVE: {
+        POINT at;
+        GetCursorPos(&at);
+        if (!dragging_ && (std::abs(at.x - dragStart_.x) > dragThreshold_ || std::abs(at.y - dragStart_.y) > dragThreshold_))
+          dragging_ = true;
+        if (dragging_) SetCursor(LoadCursorW(nullptr, DragDropOp == 0 ? IDC_UPARROW : IDC_HAND));
+        return 0;
+      }
+      case WM_LBUTTONUP:
+        EndDrag(true);
+        return 0;
+      case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE) EndDrag(false);
+        return 0;
+      case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != Handle()) EndDrag(false);
+        break;
+      default:
+        break;
+    }
+  }
+  return TCustomTreeView::WndProc(msg, wParam, lParam);
+}
+
+bool TDqDirTree21::DragOver(TComponent* source, int x, int y) {
+  const bool fromTree = dynamic_cast<TDqDirTree21*>(source) != nullptr;
+  const bool fromList = fileList_ && source == fileList_;
+  if (!fromTree && !fromList) return false;
+  const TTreeNode node = GetNodeAt(x, y);
+  if (!node || node == DragNode) return false;
+  DropNode = node;
+  return true;
+}
+
+void TDqDirTree21::DragDrop(TComponent* source, int x, int y) {
+  if (!Selected()) return;
+  constexpr UINT kOnItem = TVHT_ONITEM | TVHT_ONITEMRIGHT;
+  if (!(GetHitTestInfoAt(x, y) & kOnItem)) return;
+  const TTreeNode node = GetNodeAt(x, y);
+  if (!node || ReadOnly()) return;
+  TargetPath = WithTrailingBackslash(GetPathOf(node));
+  if (TargetPath.empty()) return;  // the computer takes nothing
+  const UINT code = FileOpCodes[DragDropOp == 0 ? 0 : 2];
+  if (auto* tree = dynamic_cast<TDqDirTree21*>(source)) {
+    TTreeViewUpdate update(*this);
+    if (code == FileOpCodes[2]) LeaveFolder(tree->SourcePath);
+    if (!RunFileOperation(code, StripTrailingBackslash(tree->SourcePath), TargetPath))
+      ErrorBox(Msg(TStringKey::MsgFileOpFailed));
+  } else if (fileList_ && source == fileList_) {
+    std::vector<std::string> files;
+    for (int i = 0; i < fileList_->Count(); ++i) {
+      if (!fileList_->IsSelected(i)) continue;
+      const TListItem& item = fileList_->Item(i);
+      if (item.SubItems.size() <= kSubKind) continue;
+      if (item.SubItems[kSubKind] == "DIR" || item.SubItems[kSubKind] == "dir") {
+        fileList_->SetSelected(i, false);
+        continue;
+      }
+      if (item.SubItems[kSubKind] == "file") files.push_back(item.SubItems[kSubPath]);
+    }
+    if (files.empty()) {
+      WarningBox(Msg(TStringKey::MsgNoFileSelected));
+    } else {
+      TTreeViewUpdate update(*this);
+      for (const std::string& file : files) {
+        std::string destination;
+        CombinePath(TargetPath, ExtractFileName(file), destination);
+        LetMessagesRun();
+        RunFileOperation(code, file, destination);
+      }
+    }
+  }
+  LetMessagesRun();
+  const std::string target = TargetPath;
+  Rebuild();
+  ShowPath(target);
+  ListIn(target, true);
+}

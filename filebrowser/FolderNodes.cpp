@@ -1,0 +1,119 @@
+#include "filebrowser/FolderNodes.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <vector>
+
+#include "filebrowser/DirTreeRules.h"
+#include "filebrowser/FileListRules.h"
+#include "filebrowser/shell/PathRules.h"
+#include "filebrowser/shell/ShellIcons.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Utf.h"
+
+namespace {
+bool IsSubFolder(const WIN32_FIND_DATAW& found) {
+  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && wcscmp(found.cFileName, L".") != 0 &&
+         wcscmp(found.cFileName, L"..") != 0;
+}
+}  // namespace
+
+bool SameTextNoCase(const std::string& a, const std::string& b) {
+  const std::wstring wa = Widen(a), wb = Widen(b);
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
+                        static_cast<int>(wb.size())) == CSTR_EQUAL;
+}
+
+TTreeNode AddComputerNode(TCustomTreeView& tree) {
+  LPITEMIDLIST raw = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(tree.Handle(), CSIDL_DRIVES, &raw))) return {};
+  UniqueItemIdList computer(raw);
+  SHFILEINFOW info{};
+  if (!SHGetFileInfoW(reinterpret_cast<LPCWSTR>(computer.get()), 0, &info, sizeof info,
+                      SHGFI_PIDL | SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
+    return {};
+  TTreeNode root = tree.AddChild({}, Narrow(info.szDisplayName));
+  root.SetImageIndex(info.iIcon);
+  root.SetSelectedIndex(info.iIcon);
+  return root;
+}
+
+void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<void(char)>& eachDrive) {
+  const DWORD drives = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i) {
+    if (!(drives & (1u << i))) continue;
+    const char letter = static_cast<char>('A' + i);
+    const std::string rootPath = std::string(1, letter) + ":\\";
+    SHFILEINFOW info{};
+    // A drive whose name cannot be had gets an empty label, never another drive's.
+    if (!SHGetFileInfoW(Widen(rootPath).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) info.szDisplayName[0] = 0;
+    TTreeNode node = tree.AddChild(root, DriveCaption(letter, Narrow(info.szDisplayName)));
+    node.SetHasChildren(true);
+    node.SetImageIndex(SmallIconIndex(rootPath));
+    node.SetSelectedIndex(SmallOpenIconIndex(rootPath));
+    if (eachDrive) eachDrive(letter);
+  }
+}
+
+bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node,
+                       const std::function<bool(const std::string&)>& probe) {
+  const std::string base = WithTrailingBackslash(path);
+  WIN32_FIND_DATAW found;
+  UniqueFind search(FindFirstFileW(Widen(base + "*.*").c_str(), &found));
+  if (!search) return false;
+  do {
+    if (!IsSubFolder(found)) continue;
+    const std::string name = Narrow(found.cFileName);
+    const std::string full = base + name;
+    TTreeNode child = tree.AddChild(node, name);
+    child.SetHasChildren(probe ? probe(full) : true);
+    child.SetImageIndex(SmallIconIndex(full));
+    child.SetSelectedIndex(SmallOpenIconIndex(full));
+  } while (FindNextFileW(search.get(), &found));
+  return true;
+}
+
+bool FolderHasSubFolders(const std::string& path) {
+  const std::string base = WithTrailingBackslash(path);
+  WIN32_FIND_DATAW found;
+  UniqueFind search(FindFirstFileW(Widen(base + "*.*").c_str(), &found));
+  if (!search) return false;
+  do {
+    if (IsSubFolder(found)) return true;
+  } while (FindNextFileW(search.get(), &found));
+  return false;
+}
+
+std::string NodePathOf(TTreeNode node) {
+  std::vector<std::string> captions;
+  for (TTreeNode n = node; n; n = n.Parent()) captions.push_back(n.Text());
+  std::reverse(captions.begin(), captions.end());
+  return NodePath(captions);
+}
+
+bool LocateNodes(TCustomTreeView& tree, const std::string& path) {
+  TTreeViewUpdate update(tree);
+  TTreeNode current = tree.GetFirstNode();
+  if (!current) return false;
+  if (current.Expanded()) current.Collapse(true);
+  std::string rest = path, segment;
+  int level = 1;
+  while (SplitFirstSegment(rest, segment)) {
+    TTreeNode match;
+    for (TTreeNode child = current.getFirstChild(); child && !match; child = child.getNextSibling()) {
+      const std::string caption = child.Text();
+      const std::string key = level == 1 ? DriveSegment(caption) : caption + "\\";
+      if (SameTextNoCase(key, segment)) match = child;
+    }
+    if (!match) return false;
+    tree.SetSelected(match);
+    match.Expand(false);
+    current = match;
+    ++level;
+  }
+  return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The node rules both folder trees share (the combo's drop-down and the stand-alone
+// tree): the computer node, the drive nodes, the lazy listing of sub-folders, the path
+// of a node and the walk from a path back to its nodes.
+#include <functional>
+#include <string>
+
+#include "toolkit/TreeView.h"
+
+// Case-insensitive comparison with the user's locale.
+bool SameTextNoCase(const std::string& a, const std::string& b);
+// Adds the shell's computer folder as the top node; none when the shell has no such folder.
+TTreeNode AddComputerNode(TCustomTreeView& tree);
+// Adds one node per drive, A to Z, under `root`, each marked as having children;
+// `eachDrive` (if any) is told every letter added.
+void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<void(char)>& eachDrive = {});
+// Adds one child per sub-folder of `path`. `probe` tells whether a child has
+// sub-folders in turn; without it every child is marked as having some.
+// False when the folder could not be searched.
+bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node,
+                       const std::function<bool(const std::string&)>& probe);
+// True when the folder has at least one sub-folder (the scan stops at the first).
+bool FolderHasSubFolders(const std::string& path);
+// The node's path by the captions along its branch ("Drives" for the top node).
+std::string NodePathOf(TTreeNode node);
+// Collapses the tree, then selects and expands the nodes along `path` (ending in "\").
+// True when every segment was matched.
+bool LocateNodes(TCustomTreeView& tree, const std::string& path);

@@ -1,0 +1,339 @@
+// The stand-alone folder tree beside a linked file list, as a host window places them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "filebrowser/DirTree21.h"
+#include "filebrowser/DirTree21PopUp.h"
+#include "filebrowser/FilelistView.h"
+#include "filebrowser/lang/SharedMessages.h"
+#include "filebrowser/shell/FileOps.h"
+#include "tests/win/support/Keys.h"
+#include "tests/win/support/ScriptedModal.h"
+#include "tests/win/support/TestDrive.h"
+#include "tests/win/support/TestFiles.h"
+#include "toolkit/Form.h"
+#include "toolkit/Utf.h"
+
+namespace {
+bool Exists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+class DirTree21Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetScripted().FileOpAnswer = RealFileOperation;
+    form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(40, 40, 640, 480);
+    tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
+    tree->SetAlign(TAlign::alLeft);
+    tree->SetWidth(300);
+    list = TComponent::Create<TDqFilelistView28>(form.get(), form.get());
+    list->SetAlign(TAlign::alClient);
+    list->SetDirTree(tree);
+    tree->OnDirChange = [this](TComponent*, const std::string& path) { dirChanges.push_back(path); };
+    form->ShowMain(SW_SHOWNORMAL);
+    PumpMessages();
+    dir.MakeDir("A");
+    dir.MakeDir("A\\Inner");
+    dir.MakeDir("B");
+  }
+  void TearDown() override {
+    form.reset();
+    PumpMessages();
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    SetCurrentDirectoryW(temp);
+  }
+  std::string Path(const std::string& relative) const { return dir.Path() + relative; }
+  // Shows a folder of the temporary folder and returns its node.
+  TTreeNode Show(const std::string& relative) {
+    tree->ShowPath(Path(relative));
+    return tree->Selected();
+  }
+  void ClickLabel(TTreeNode node) {
+    const POINT pt = LabelPoint(node);
+    SendMessageW(tree->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    SendMessageW(tree->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+  }
+  POINT LabelPoint(TTreeNode node) const {
+    // Other folders of the temporary folder may push the node out of view.
+    TreeView_EnsureVisible(tree->Handle(), node.ItemId());
+    RECT rc{};
+    TreeView_GetItemRect(tree->Handle(), node.ItemId(), &rc, TRUE);
+    return {rc.left + 3, (rc.top + rc.bottom) / 2};
+  }
+  std::vector<std::string> MenuItems() {
+    Scripted().Requests.clear();
+    tree->Menu()->Popup(100, 100);
+    return Scripted().Last().Items;
+  }
+
+  TTempDir dir;
+  std::unique_ptr<TForm> form;
+  TDqDirTree21* tree = nullptr;
+  TDqFilelistView28* list = nullptr;
+  std::vector<std::string> dirChanges;
+};
+
+TEST_F(DirTree21Test, AFreshTreeAddsTheDrivesWhenItsRootIsClicked) {
+  const TTreeNode root = tree->GetFirstNode();
+  ASSERT_TRUE(root);
+  EXPECT_FALSE(root.getFirstChild());
+  EXPECT_EQ(tree->About(), "Version 2.1.7.9");
+  ClickLabel(root);
+  ASSERT_TRUE(root.getFirstChild());
+  EXPECT_EQ(tree->SelectedPath(), "Drives");
+  EXPECT_EQ(dirChanges, std::vector<std::string>{"Drives"});
+  EXPECT_TRUE(list->IsDrivesView());
+}
+
+TEST_F(DirTree21Test, ClickAndArrowKeysKeepTheListOnTheSelectedFolder) {
+  TTreeNode a = Show("A");
+  ASSERT_TRUE(a);
+  EXPECT_EQ(a.Text(), "A");
+  ClickLabel(a);
+  EXPECT_EQ(tree->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+  // Down goes to A's first child, Inner.
+  a.Expand(false);
+  tree->SetFocus();
+  PressKey(tree->Handle(), VK_DOWN);
+  PumpMessages();
+  EXPECT_EQ(tree->SelectedPath(), Path("A\\Inner"));
+  EXPECT_EQ(list->Directory(), Path("A\\Inner\\"));
+  EXPECT_EQ(dirChanges.back(), Path("A\\Inner"));
+}
+
+TEST_F(DirTree21Test, WithoutDragDropAClickStillSelectsTheFolderThenDeselects) {
+  tree->SetDragDropEnabled(false);
+  const TTreeNode b = Show("B");
+  dirChanges.clear();
+  ClickLabel(b);
+  EXPECT_EQ(dirChanges, std::vector<std::string>{Path("B")});
+  EXPECT_EQ(list->Directory(), Path("B\\"));
+  EXPECT_FALSE(tree->Selected());
+}
+
+TEST_F(DirTree21Test, RenameAsksUnlessTheFolderWasJustCreatedAndRefusesForbiddenNames) {
+  Show("B");
+  ASSERT_TRUE(tree->CreateSubFolder());
+  TreeView_EndEditLabelNow(tree->Handle(), TRUE);
+  ASSERT_TRUE(Exists(Path("B\\New Folder")));
+  EXPECT_TRUE(tree->JustCreated);
+  Scripted().Requests.clear();
+  tree->CaptionEdited(tree->Selected(), "First");
+  EXPECT_EQ(Scripted().Count("message"), 0);
+  ASSERT_TRUE(Exists(Path("B\\First")));
+  EXPECT_EQ(tree->SelectedPath(), Path("B\\First\\"));
+  EXPECT_EQ(list->Directory(), Path("B\\First\\"));
+  // The next rename asks; No keeps the name.
+  Scripted().MessageAnswers = {IDNO};
+  tree->CaptionEdited(tree->Selected(), "Second");
+  EXPECT_EQ(Scripted().Count("message"), 1);
+  EXPECT_TRUE(Exists(Path("B\\First")));
+  Scripted().MessageAnswers = {IDYES};
+  tree->CaptionEdited(tree->Selected(), "Second");
+  EXPECT_TRUE(Exists(Path("B\\Second")));
+  // A colon: the name and the reason are shown; nothing is renamed.
+  Scripted().Requests.clear();
+  tree->CaptionEdited(tree->Selected(), "a:b");
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(Scripted().Last().Text.rfind("a:b\r\n", 0), 0u);
+  EXPECT_TRUE(Exists(Path("B\\Second")));
+  // Neither the computer nor a drive takes a new folder by a forbidden name.
+  EXPECT_FALSE(tree->CreateSubFolder(tree->Selected(), "x|y"));
+  EXPECT_FALSE(tree->CreateSubFolder(tree->GetFirstNode(), "z"));
+}
+
+TEST_F(DirTree21Test, TreeSizeCountsFilesOnceAndStopsAtALinkToAnAncestor) {
+  dir.Write("A\\Inner\\half.bin", std::string(500, 'x'));
+  dir.Write("A\\one.bin", std::string(300, 'y'));
+  const bool linked = CreateSymbolicLinkW(Widen(Path("A\\Inner\\loop")).c_str(), Widen(Path("A")).c_str(),
+                                          SYMBOLIC_LINK_FLAG_DIRECTORY) != FALSE;
+  Show("A");
+  Scripted().Requests.clear();
+  tree->ShowTreeSize();
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  const std::string text = Scripted().Last().Text;
+  EXPECT_NE(text.find(" =  800 Bytes\r\n     (i.e. 1.00 KB )"), std::string::npos) << text << linked;
+  EXPECT_NE(text.find("\"A\""), std::string::npos) << text;
+  Show("B");
+  tree->ShowTreeSize();
+  EXPECT_NE(Scripted().Last().Text.find("0 Bytes\r\n     (i.e. 0.00 KB )"), std::string::npos);
+}
+
+TEST_F(DirTree21Test, MenuEnablesByNodeAndPastesOnlyIntoFolders) {
+  const std::vector<std::string> root = [&] {
+    tree->SetSelected(tree->GetFirstNode());
+    return MenuItems();
+  }();
+  ASSERT_EQ(root.size(), 15u);
+  int enabled = 0;
+  for (const std::string& item : root)
+    if (item != "-" && item.find("[disabled]") == std::string::npos) ++enabled;
+  EXPECT_EQ(enabled, 2);
+  EXPECT_EQ(root[11], "&Map Network Drive ...");
+  // A drive: new folder, size, contents, property.
+  TTreeNode drive = Show("A");
+  while (drive.Level() > 1) drive = drive.Parent();
+  tree->SetSelected(drive);
+  const std::vector<std::string> driveItems = MenuItems();
+  EXPECT_EQ(driveItems[0], "&New Folder");
+  EXPECT_EQ(driveItems[1], "&Rename Folder [disabled]");
+  EXPECT_EQ(driveItems[6], "&Paste [disabled]");
+  EXPECT_EQ(driveItems[8], "Tree &Size");
+  // Copy A, paste into B: enabled only after the copy, disabled again after the paste.
+  Show("A");
+  EXPECT_EQ(MenuItems()[6], "&Paste [disabled]");
+  tree->MarkForPaste(0);
+  Show("B");
+  EXPECT_EQ(MenuItems()[6], "&Paste");
+  tree->PasteFolder();
+  EXPECT_TRUE(Exists(Path("B\\A\\Inner")));
+  EXPECT_TRUE(Exists(Path("A")));
+  EXPECT_FALSE(tree->PasteReady);
+  EXPECT_EQ(tree->SelectedPath(), Path("B\\"));
+}
+
+TEST_F(DirTree21Test, DropsCopyOrMoveListFilesAndTreeFolders) {
+  dir.Write("A\\f1.txt", "1");
+  dir.Write("A\\f2.txt", "2");
+  const TTreeNode a = Show("A");
+  ClickLabel(a);
+  list->UpdateFileList();
+  for (int i = 0; i < list->Count(); ++i) list->SetSelected(i, list->Item(i).Caption == "f1.txt");
+  TTreeNode b = Show("B");
+  POINT at = LabelPoint(b);
+  DragDropOp = 0;
+  ASSERT_TRUE(tree->DragOver(list, at.x, at.y));
+  tree->DragDrop(list, at.x, at.y);
+  EXPECT_TRUE(Exists(Path("A\\f1.txt")));
+  EXPECT_TRUE(Exists(Path("B\\f1.txt")));
+  EXPECT_EQ(list->Directory(), Path("B\\"));
+  // Moved, from the list now showing A again.
+  tree->ShowPath(Path("A"));
+  list->SetDirectory(Path("A\\"));
+  for (int i = 0; i < list->Count(); ++i) list->SetSelected(i, list->Item(i).Caption == "f2.txt");
+  b = Show("B");
+  at = LabelPoint(b);
+  DragDropOp = 2;
+  tree->DragDrop(list, at.x, at.y);
+  EXPECT_FALSE(Exists(Path("A\\f2.txt")));
+  EXPECT_TRUE(Exists(Path("B\\f2.txt")));
+  // A folder of the tree dragged onto B: moved without Ctrl, also while the list shows it.
+  list->SetDirectory(Path("A\\Inner\\"));
+  tree->SourcePath = Path("A\\Inner");
+  b = Show("B");
+  at = LabelPoint(b);
+  tree->DragDrop(tree, at.x, at.y);
+  EXPECT_FALSE(Exists(Path("A\\Inner")));
+  EXPECT_TRUE(Exists(Path("B\\Inner")));
+}
+
+TEST_F(DirTree21Test, NotificationRebuildsAndShowsTheFolderAgain) {
+  Show("B");
+  const std::string made = Path("B\\Made");
+  CreateDirectoryW(Widen(made).c_str(), nullptr);
+  SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(made).c_str(), nullptr);
+  PumpMessages();
+  ASSERT_TRUE(tree->Selected());
+  EXPECT_EQ(tree->Selected().Text(), "B");
+  ASSERT_TRUE(tree->Selected().getFirstChild());
+  EXPECT_EQ(tree->Selected().getFirstChild().Text(), "Made");
+  EXPECT_EQ(list->Directory(), Path("B\\"));
+}
+
+TEST_F(DirTree21Test, NetworkDrivesGoThroughTheSeamAndAnEmptyDriveSendsTheSelectionBack) {
+  Show("A");
+  Scripted().DisconnectAnswer = [](DWORD) -> DWORD { return 0; };
+  tree->DisconnectNetworkDrive();
+  EXPECT_EQ(tree->SelectedPath(), "Drives");
+  EXPECT_TRUE(list->IsDrivesView());
+  EXPECT_EQ(Scripted().Count("disconnect"), 1);
+
+  TTestDrive floppy(DRIVE_REMOVABLE);
+  if (!floppy.Letter()) GTEST_SKIP() << "no drive letter could be made";
+  tree->Rebuild();
+  const TTreeNode a = Show("A");
+  ClickLabel(a);
+  TTreeNode drive;
+  for (TTreeNode d = tree->GetFirstNode().getFirstChild(); d; d = d.getNextSibling())
+    if (d.Text().size() > 3 && d.Text()[2] == floppy.Letter()) drive = d;
+  ASSERT_TRUE(drive);
+  Scripted().Requests.clear();
+  ClickLabel(drive);
+  EXPECT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(tree->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+}
+
+TEST_F(DirTree21Test, ContentsWindowListsFilesAndOkReportsThePick) {
+  dir.Write("A\\b.txt", "b");
+  dir.Write("A\\a.txt", "a");
+  std::vector<std::string> picked;
+  tree->OnFileChange = [&picked](TComponent*, const std::string& file) { picked.push_back(file); };
+  Show("A");
+  tree->ShowFolderContents();
+  ASSERT_TRUE(tree->ContentsWindow());
+  EXPECT_EQ(tree->ContentsWindow()->Caption(), "Files in \" ..\\A \"");
+  ASSERT_EQ(tree->ContentsList()->Count(), 2);  // the sub-folder Inner is no file
+  tree->ContentsOk();
+  EXPECT_EQ(tree->SelectedFile(), Path("A\\a.txt"));
+  EXPECT_EQ(picked, std::vector<std::string>{Path("A\\a.txt")});
+  PumpMessages();
+  EXPECT_FALSE(tree->ContentsWindow());
+  EXPECT_EQ(tree->Selected().Text(), "A");
+}
+
+TEST_F(DirTree21Test, F5ShowsFoldersMadeBehindTheTreesBack) {
+  TTreeNode b = Show("B");
+  EXPECT_FALSE(b.getFirstChild());
+  CreateDirectoryW(Widen(Path("B\\Later")).c_str(), nullptr);
+  tree->SetFocus();
+  PressKey(tree->Handle(), VK_F5);
+  PumpMessages();
+  b = tree->Selected();
+  ASSERT_TRUE(b);
+  EXPECT_EQ(b.Text(), "B");
+  ASSERT_TRUE(b.getFirstChild());
+  EXPECT_EQ(b.getFirstChild().Text(), "Later");
+}
+
+TEST_F(DirTree21Test, LanguageRebuildsTheMenuAndChineseMessagesFallBackToEnglish) {
+  tree->SetLanguage(lnFrench);
+  Show("A");
+  EXPECT_EQ(MenuItems()[0], "&Nouveau Dossier");
+  ClearSharedMessages();
+  tree->SetLanguage(lnChinese_Sim);
+  Show("A");
+  Scripted().Requests.clear();
+  tree->ShowTreeSize();
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(Scripted().Last().Text.rfind("===== TREE SIZE =====", 0), 0u) << Scripted().Last().Text;
+  tree->SetLanguage(lnEnglish);
+}
+
+TEST(DirTree21Life, ALoadedTreeOpensTheComputerWithItsDrives) {
+  auto form = std::make_unique<TForm>(nullptr);
+  auto* tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
+  tree->BeginLoading();
+  tree->EndLoading();
+  ASSERT_TRUE(tree->GetFirstNode());
+  EXPECT_TRUE(tree->GetFirstNode().Expanded());
+  EXPECT_TRUE(tree->GetFirstNode().getFirstChild());
+}
+
+TEST(DirTree21Life, DestructionWithdrawsTheShellRegistration) {
+  auto form = std::make_unique<TForm>(nullptr);
+  auto* tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
+  const ULONG id = tree->ShellNotifyId();
+  ASSERT_NE(id, 0u);
+  form.reset();
+  EXPECT_FALSE(SHChangeNotifyDeregister(id));
+}
+}  // namespace
