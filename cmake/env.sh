@@ -73,7 +73,8 @@ scrivlet_fetch_jpeg() { (cd "$SCRIVLET_JPEG" && apt-get source -qq libjpeg-turbo
 # The MinGW library always; the fuzz target's too when asked (`scrivlet_libjpeg fuzz`).
 scrivlet_libjpeg() {
   local src
-  src=$(ls -d "$SCRIVLET_JPEG"/libjpeg-turbo-*/ 2>/dev/null | head -n 1)
+  # No source yet is not a failure: it is fetched below.
+  src=$(ls -d "$SCRIVLET_JPEG"/libjpeg-turbo-*/ 2>/dev/null | head -n 1 || true)
   if [ -z "$src" ] || [ ! -f "$src/jpeglib.h" ]; then
     scrivlet_say "Fetching libjpeg's source"
     scrivlet_deb_src
