@@ -16,6 +16,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetColor(clBtnFace);
   SetFont(DesignFont());
   OnCreate = [this](TComponent* sender) { FormCreate(sender); };
+  OnShow = [this](TComponent* sender) { FormShow(sender); };
+  OnResize = [this](TComponent* sender) { FormResize(sender); };
   BuildLayout();
   BuildMenus();
   BuildReader();
@@ -58,6 +60,7 @@ void TForm1::BuildLayout() {
   BrowseDrives->SetSelectedPath("Drives");
   BrowseDrives->SetLanguage(lnEnglish);
   BrowseDrives->SetTreeHeight(240);
+  BrowseDrives->OnClick = [this](TComponent* sender) { BrowseDrivesClick(sender); };
 
   BrowseFiles = Create<TDqFilelistView28>(this, PanelLeft);
   ConfigureFileList();
@@ -104,6 +107,7 @@ void TForm1::ConfigureFileList() {
   BrowseFiles->SetColWidth_Type(0);
   BrowseFiles->SetColWidth_Mod(0);
   BrowseFiles->SetColWidth_Attr(0);
+  BrowseFiles->OnClick = [this](TComponent* sender) { BrowseFilesClick(sender); };
   BrowseFiles->SetDirTreeCombo(BrowseDrives);
   BrowseFiles->EndLoading();
 }
@@ -154,11 +158,11 @@ void TForm1::BuildMenus() {
   FontBrowse = Create<TFontDialog>(this);
   FontBrowse->SetName("FontBrowse");
   FontBrowse->SetFont(DesignFont());
-  FontMenuB = NewItem("FontMenuB", "Browser Font ...", nullptr);
-  FolderMenu = NewItem("FolderMenu", "Show Folders", nullptr);
+  FontMenuB = NewItem("FontMenuB", "Browser Font ...", handler(&TForm1::FontMenuBClick));
+  FolderMenu = NewItem("FolderMenu", "Show Folders", handler(&TForm1::FolderMenuClick));
   BuildAboutImage();
   N3 = NewItem("N3", "-", nullptr);
-  DefaultSettings1 = NewItem("DefaultSettings1", "Default Settings", nullptr);
+  DefaultSettings1 = NewItem("DefaultSettings1", "Default Settings", handler(&TForm1::DefaultSettings1Click));
   N5 = NewItem("N5", "-", nullptr);
   About1 = NewItem("About1", "About Scrivlet ...", handler(&TForm1::About1Click));
 
@@ -172,12 +176,12 @@ void TForm1::BuildMenus() {
   FMselect = NewItem("FMselect", "Select All", handler(&TForm1::SelectAllMenuClick), 16449);
   FMCopy = NewItem("FMCopy", "Copy To Clipboard", handler(&TForm1::CopyMenuClick), 16451);
   FMViewBrowser = NewItem("FMViewBrowser", "View Browser", handler(&TForm1::BrowseMenuClick), 16450);
-  FMBFont = NewItem("FMBFont", "Browser Font", nullptr, 49218);
+  FMBFont = NewItem("FMBFont", "Browser Font", handler(&TForm1::FontMenuBClick), 49218);
   FMWordWrap = NewItem("FMWordWrap", "Word Wrap", handler(&TForm1::WrapMenuClick), 16471);
   FMRFont = NewItem("FMRFont", "Reader Font", handler(&TForm1::FontMenuClick), 49234);
-  FMShowFolders = NewItem("FMShowFolders", "Show Folders", nullptr, 49222);
+  FMShowFolders = NewItem("FMShowFolders", "Show Folders", handler(&TForm1::FolderMenuClick), 49222);
   FMBFocus = NewItem("FMBFocus", "Browser Focus", handler(&TForm1::FocusMenuClick), 16454);
-  FMDefault = NewItem("FMDefault", "Default Settings", nullptr, 49220);
+  FMDefault = NewItem("FMDefault", "Default Settings", handler(&TForm1::DefaultSettings1Click), 49220);
   for (TMenuItem* item : {FMselect, FMCopy, FMViewBrowser, FMBFont, FMWordWrap, FMRFont, FMShowFolders, FMBFocus,
                           FMDefault}) {
     item->SetVisible(false);
@@ -214,21 +218,6 @@ void TForm1::BuildAboutImage() {
   auto artwork = std::make_unique<TJPEGImage>();
   artwork->LoadFromResource(L"ABOUTIMAGE");
   AboutImage->Picture().SetGraphic(std::move(artwork));
-}
-
-// ---- start-up ------------------------------------------------------------------------
-
-void TForm1::FormCreate(TComponent*) {
-  // The browser starts in the process's current directory.
-  const DWORD length = GetCurrentDirectoryW(0, nullptr);
-  std::wstring cwd(length, L'\0');
-  cwd.resize(GetCurrentDirectoryW(length, cwd.data()));
-  const std::string before = BrowseFiles->Directory();
-  BrowseFiles->SetDirectory(Narrow(cwd));
-  // A new folder was listed just now; otherwise list what the list shows.
-  if (BrowseFiles->Directory() == before) BrowseFiles->UpdateFileList();
-  BrowseDrives->OpenPath(BrowseFiles->Directory());
-  BrowseDrives->SetTreeHeight(BrowseFiles->Height());
 }
 
 // ---- reader events -------------------------------------------------------------

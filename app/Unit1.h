@@ -56,6 +56,13 @@ class TForm1 : public TForm {
   TMenuItem* FMDefault = nullptr;
 
   void FormCreate(TComponent* sender);
+  void FormShow(TComponent* sender);
+  void FormResize(TComponent* sender);
+  void BrowseDrivesClick(TComponent* sender);
+  void BrowseFilesClick(TComponent* sender);
+  void FontMenuBClick(TComponent* sender);
+  void FolderMenuClick(TComponent* sender);
+  void DefaultSettings1Click(TComponent* sender);
   void ReadTextChange(TComponent* sender);
   void ReadTextMouseDown(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y);
   void CopyMenuClick(TComponent* sender);
@@ -75,4 +82,10 @@ class TForm1 : public TForm {
   void BuildAboutImage();
   TMenuItem* NewItem(const char* name, const char* caption, TNotifyEvent onClick, TShortCut shortcut = 0);
   void UpdateCopyEnabled();
+  // The combo's drop-down tree opens over the list: it is kept exactly as tall.
+  void FitTreeHeight();
+  // Lines the combo up with the folder the list shows.
+  void OpenListedPathInCombo();
+  // Vertical bar when the reader wraps, both bars when it does not.
+  void MatchScrollBarsToWrap();
 };

@@ -1,5 +1,8 @@
-// The file list's links to the folder views that follow it.
+// The file list's links to the folder views that follow it: the folder tree combo and a
+// stand-alone folder tree. The list moves them when it changes folder; a click never does.
 #include "filebrowser/DirTreeCombo.h"
+#include "filebrowser/DirTreeLink.h"
+#include "filebrowser/DirTreeView.h"
 #include "filebrowser/FilelistView.h"
 
 void TDqFilelistView28::SetDirTreeCombo(TDqDirTreeCombo28* combo) {
@@ -9,7 +12,57 @@ void TDqFilelistView28::SetDirTreeCombo(TDqDirTreeCombo28* combo) {
   if (dirTreeCombo_) dirTreeCombo_->SetFileList(this);
 }
 
+void TDqFilelistView28::SetDirTree(TDirTreeLink* tree) {
+  if (tree == dirTree_) return;
+  if (dirTree_) dirTree_->SetFileList(nullptr);
+  dirTree_ = tree;
+  if (dirTree_) dirTree_->SetFileList(this);
+}
+
 void TDqFilelistView28::Notification(TComponent* component, TOperation operation) {
   TListView::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == dirTreeCombo_) dirTreeCombo_ = nullptr;
+  if (operation != TOperation::opRemove) return;
+  if (component == dirTreeCombo_) dirTreeCombo_ = nullptr;
+  if (dirTree_ && dynamic_cast<TDirTreeLink*>(component) == dirTree_) dirTree_ = nullptr;
+}
+
+void TDqFilelistView28::ComboShowPath(const std::string& path) {
+  if (dirTreeCombo_) dirTreeCombo_->ShowPath(path);
+}
+
+void TDqFilelistView28::ComboResetTree() {
+  if (dirTreeCombo_) dirTreeCombo_->ResetTree();
+}
+
+void TDqFilelistView28::ComboShowRoot() {
+  // The root's caption names no folder, so ShowPath would leave the combo on the drive
+  // the list has left: the combo shows the computer, as the list shows the drives.
+  if (!dirTreeCombo_) return;
+  TDqDirTreeCombo28& combo = *dirTreeCombo_;
+  const TTreeNode root = combo.Tree->GetFirstNode();
+  if (!root) return;
+  combo.SetSelectedNode(root);
+  combo.SetShownImageIndex(root.ImageIndex());
+  combo.SetText(root.Text());
+  combo.Tree->SelectedPath = kDrivesFolder;
+  combo.PathChange(&combo);
+}
+
+void TDqFilelistView28::ComboRefresh() {
+  if (!dirTreeCombo_) return;
+  const std::string path = dirTreeCombo_->Tree->SelectedPath;
+  dirTreeCombo_->ResetTree();
+  dirTreeCombo_->ShowPath(path);
+}
+
+void TDqFilelistView28::ComboCloseTree() {
+  if (!dirTreeCombo_ || !dirTreeCombo_->Tree->Enabled()) return;
+  dirTreeCombo_->Tree->SetEnabled(false);
+  dirTreeCombo_->Tree->Hide();
+}
+
+void TDqFilelistView28::ComboDropDown() {
+  // The combo takes the keyboard with the drop-down and passes the tree its keys; the
+  // tree already draws itself as focused.
+  if (dirTreeCombo_) dirTreeCombo_->DropDown();
 }

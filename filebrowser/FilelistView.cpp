@@ -2,6 +2,7 @@
 
 #include "filebrowser/FileListRules.h"
 #include "filebrowser/FilelistPopup.h"
+#include "filebrowser/OwnerDropHook.h"
 #include "filebrowser/lang/LanguageDefaults.h"
 #include "filebrowser/lang/SharedMessages.h"
 #include "filebrowser/shell/DiskSpace.h"
@@ -65,6 +66,8 @@ TDqFilelistView28::TDqFilelistView28(TComponent* owner, TControl* parent)
 
   // Nothing is listed until a property that re-lists is written or UpdateFileList is called.
   CreateHandle();
+  if (auto* windowed = dynamic_cast<TControl*>(owner); windowed && windowed->Handle())
+    dropHook_ = std::make_unique<TOwnerDropHook>(windowed->Handle(), *this);
 }
 
 TDqFilelistView28::~TDqFilelistView28() = default;
@@ -156,6 +159,7 @@ void TDqFilelistView28::RebuildPopupMenu() {
   if (Application) Application->ProcessMessages();
   builtInMenu_ = Create<TDqFilelistView28PopUp>(this);
   builtInMenu_->SetFileListView(this);
+  builtInMenu_->BuildMenu();
   builtInMenu_->SetAutoPopup(true);
   SetPopupMenu(builtInMenu_);
   popUpMenuEnabled_ = true;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@
 
 class TDqDirTreeCombo28;
 class TDqFilelistView28PopUp;
+class TDirTreeLink;
+class TOwnerDropHook;
 
 // Raised with the selected item's path.
 using TSelItemChangeEvent = std::function<void(TComponent* sender, const std::string& selectedItem)>;
@@ -105,11 +108,45 @@ class TDqFilelistView28 : public TListView {
 
   TSelItemChangeEvent OnItemChange;
 
-  // The linked folder tree combo (not owned). Linking tells the combo, which points the
-  // list at its own folder; a combo being destroyed unlinks itself.
+  // Links both ways: the combo (or tree) is told to list this list, the previous one to
+  // list none. Neither is owned; a linked one that is destroyed is unlinked.
   TDqDirTreeCombo28* DirTreeCombo() const { return dirTreeCombo_; }
   void SetDirTreeCombo(TDqDirTreeCombo28* combo);
+  TDirTreeLink* DirTree() const { return dirTree_; }
+  void SetDirTree(TDirTreeLink* tree);
   void Notification(TComponent* component, TOperation operation) override;
+
+  // Moves to the parent folder, or from a drive root to the drives view, and re-selects
+  // the folder that was left.
+  void GoToParent();
+
+  // The file commands the keys and a double click start.
+  // Enters a folder or drive, goes up from the parent entry, opens a file with the shell.
+  void OpenSelected();
+  void ViewSelected();
+  void FindInDirectory();
+  void NewFolder();
+  void BeginRename();
+  void DeleteSelected();
+  // False when it stopped at a folder.
+  bool DeleteSelectedPermanently();
+  // Mode 0 copies, 2 cuts.
+  void CollectSelection(int mode);
+  void PasteFiles();
+  // Fills the pending list from the clipboard's file-drop block.
+  void ReadClipboardFiles();
+  // Files dropped from another program: pending as a copy, then pasted.
+  void DropFiles(const std::vector<std::string>& names);
+  const std::vector<std::string>& DroppedFiles() const { return droppedFiles_; }
+  const std::string& ClipboardList() const { return clipboardList_; }
+  const std::string& RenameSourcePath() const { return renameSourcePath_; }
+  // Kind 0 to a folder asked for, 1 the file's contents to the clipboard, 2 the paths to
+  // the clipboard as text, 3 a shortcut on the desktop.
+  void SendTo(int kind);
+  void SendToFolder(const std::string& folder);
+  void SendToEntry(const std::string& path);
+  void CreateDesktopShortcut();
+  void ShowSelectedProperties();
 
   // Clears the list and lists `Directory` in the view it names, then sorts.
   void UpdateFileList();
@@ -138,6 +175,13 @@ class TDqFilelistView28 : public TListView {
  protected:
   void HandleCreated() override;
   void Loaded() override;
+  void Click() override;
+  void DblClick() override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void KeyUp(WORD& key, TShiftState shift) override;
+  void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) override;
+  bool CanEditCaption(int index) override;
+  void CaptionEdited(int index) override;
 
  private:
   // The one place where the built-in menu is made, replaced and installed.
@@ -148,6 +192,24 @@ class TDqFilelistView28 : public TListView {
   // Searches the pattern once and adds each match that one of the allowances admits.
   bool Search(TListingScratch& scratch, const std::string& pattern, std::initializer_list<std::uint32_t> allowances);
   void AddFound(TListingScratch& scratch, const TFound& found, std::uint32_t allowance, bool& added);
+  // The key table; false when the key-down event is not to be raised.
+  bool RunKey(WORD key, TShiftState shift);
+  void RefreshLinked();
+  // Makes Directory the current directory; false in the drives view or when it has gone.
+  bool EnterFolder() const;
+  // Rebuilds the linked combo (or else the stand-alone tree) and shows the folder there.
+  void TellFolderViews(const std::string& folder);
+  // The full paths of the selected entries in list order, each with its NUL; the parent
+  // entry is deselected first unless `keepParent`.
+  std::vector<std::string> SelectedPaths(bool keepParent);
+  void SelectAllEntries();
+  // Linked-combo side of navigation: nothing happens while no combo is linked.
+  void ComboShowPath(const std::string& path);
+  void ComboResetTree();
+  void ComboShowRoot();
+  void ComboRefresh();
+  void ComboCloseTree();
+  void ComboDropDown();
   void SortAfterListing();
   void SortEntries();
   // The entry's sort keys: all of them (column -1) or only the column's.
@@ -173,7 +235,12 @@ class TDqFilelistView28 : public TListView {
   std::string selectedItem_;
   const std::string about_ = "Version 2.8.7.9";
   std::vector<std::string> pendingFiles_;
+  std::string clipboardList_;
+  std::vector<std::string> droppedFiles_;
+  std::string renameSourcePath_;
+  std::unique_ptr<TOwnerDropHook> dropHook_;
   TDqDirTreeCombo28* dirTreeCombo_ = nullptr;
+  TDirTreeLink* dirTree_ = nullptr;
 
   int parentImageIndex_ = -1;
   std::array<std::string, 7> driveTypeNames_;

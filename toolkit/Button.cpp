@@ -17,6 +17,16 @@ void TButton::CreateParams(TCreateParams& params) {
   params.Caption = Widen(caption_);
 }
 
+void TButton::HandleCreated() {
+  TControl::HandleCreated();
+  if (glyph_) SendMessageW(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_));
+}
+
+void TButton::SetGlyph(HBITMAP glyph) {
+  glyph_ = glyph;
+  if (Handle()) SendMessageW(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_));
+}
+
 void TButton::SetCaption(std::string caption) {
   caption_ = std::move(caption);
   if (Handle()) SetWindowTextW(Handle(), Widen(caption_).c_str());

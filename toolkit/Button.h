@@ -16,12 +16,16 @@ class TButton : public TControl {
   void SetCancel(bool v) { cancel_ = v; }
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int v) { modalResult_ = v; }
+  // A picture left of the caption (borrowed: the button never destroys it).
+  HBITMAP Glyph() const { return glyph_; }
+  void SetGlyph(HBITMAP glyph);
 
   // As if the user pressed it: OnClick, then the form's modal result.
   void Click();
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
   bool CommandNotify(WORD code) override;
 
  private:
@@ -29,4 +33,5 @@ class TButton : public TControl {
   bool default_ = false;
   bool cancel_ = false;
   int modalResult_ = 0;
+  HBITMAP glyph_ = nullptr;
 };

@@ -240,13 +240,20 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return r;
     }
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (OnKeyDown) {
-        WORD key = static_cast<WORD>(wParam);
-        OnKeyDown(this, key, TShiftState::FromKeyboard());
-        if (key == 0) return 0;
-      }
+    case WM_SYSKEYDOWN: {
+      WORD key = static_cast<WORD>(wParam);
+      KeyDown(key, TShiftState::FromKeyboard());
+      if (key == 0) return 0;
       break;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+      // The view handles the release first; the event follows.
+      const LRESULT r = DefaultHandler(msg, wParam, lParam);
+      WORD key = static_cast<WORD>(wParam);
+      KeyUp(key, TShiftState::FromKeyboard());
+      return r;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
@@ -269,6 +276,14 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefaultHandler(msg, wParam, lParam);
+}
+
+void TControl::KeyDown(WORD& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TControl::KeyUp(WORD& key, TShiftState shift) {
+  if (OnKeyUp) OnKeyUp(this, key, shift);
 }
 
 void TControl::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) {

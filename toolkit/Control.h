@@ -104,6 +104,7 @@ class TControl : public TComponent {
   TNotifyEvent OnClick;
   TMouseEvent OnMouseDown;
   TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
   TNotifyEvent OnResize;
@@ -129,7 +130,11 @@ class TControl : public TComponent {
 
   virtual void Realign();
   virtual void FontChanged();
-  void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl);
+  // Key and mouse hooks: the defaults raise the events. A key set to 0 goes no further.
+  virtual void KeyDown(WORD& key, TShiftState shift);
+  virtual void KeyUp(WORD& key, TShiftState shift);
+  // After the view has handled the press.
+  virtual void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl);
   bool DoContextPopup(LPARAM lParam);
   HBRUSH BackgroundBrush();
 

@@ -26,3 +26,16 @@ void TLabel::SetWordWrap(bool v) {
   wordWrap_ = v;
   RecreateWnd();
 }
+
+void TLabel::AdjustSizeToText() {
+  if (!Handle()) return;
+  HDC dc = GetDC(Handle());
+  if (!dc) return;
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+  const std::wstring text = Widen(caption_);
+  RECT extent{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(Handle(), dc);
+  SetBounds(Left(), Top(), extent.right, extent.bottom);
+}

@@ -13,6 +13,8 @@ class TLabel : public TControl {
   // Breaks lines at word boundaries to fit the width (else one line, cut at the edge).
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool v);
+  // Makes the label as wide and high as its caption on one line, in its font.
+  void AdjustSizeToText();
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -376,7 +376,8 @@ bool TListView::NotifyReflect(NMHDR* header, LRESULT& result) {
       result = 0;
       return true;
     case LVN_BEGINLABELEDITW:
-      result = readOnly_ ? TRUE : FALSE;  // TRUE keeps the caption from being edited
+      // TRUE keeps the caption from being edited.
+      result = CanEditCaption(reinterpret_cast<NMLVDISPINFOW*>(header)->item.iItem) ? FALSE : TRUE;
       return true;
     case LVN_ENDLABELEDITW:
       result = EndLabelEdit(*reinterpret_cast<NMLVDISPINFOW*>(header)) ? TRUE : FALSE;
@@ -434,8 +435,11 @@ bool TListView::EndLabelEdit(const NMLVDISPINFOW& info) {
   if (!accept || index >= Count()) return false;
   items_[static_cast<std::size_t>(index)].Caption = std::move(caption);
   ListView_RedrawItems(Handle(), index, index);
+  CaptionEdited(index);
   return true;
 }
+
+bool TListView::CanEditCaption(int) { return !readOnly_; }
 
 void TListView::Click() {
   if (OnClick) OnClick(this);

@@ -130,6 +130,11 @@ class TListView : public TControl {
   virtual void Click();
   virtual void DblClick();
   virtual void ColumnClick(int column);
+  // Asked before a caption is edited in place (also for a slow second click); the
+  // default allows it unless the list is read-only.
+  virtual bool CanEditCaption(int index);
+  // After an accepted caption was stored in the item (not after a cancelled edit).
+  virtual void CaptionEdited(int /*index*/) {}
 
  private:
   void Setup(TControl* parent);

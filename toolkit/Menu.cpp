@@ -63,8 +63,52 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
 }
 
 namespace {
-// Builds the platform menu of the visible items; ids index into `flat` plus one.
-bool BuildMenu(HMENU menu, TMenuItem& parent, std::vector<TMenuItem*>& flat) {
+// An image of the list drawn over the menu's colour into a bitmap without an alpha
+// channel: menus draw such a bitmap as it is on every platform.
+HBITMAP ImageBitmap(HIMAGELIST images, int index) {
+  int width = 0, height = 0;
+  if (!images || index < 0 || !ImageList_GetIconSize(images, &width, &height)) return nullptr;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const RECT all{0, 0, width, height};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
+  ImageList_Draw(images, index, dc, 0, 0, ILD_TRANSPARENT);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return bitmap;
+}
+
+struct TMenuBuild {
+  std::vector<TMenuItem*> flat;    // ids index into it plus one
+  std::vector<UniqueBitmap> made;  // image-list pictures, alive while the menu shows
+  HIMAGELIST images = nullptr;
+};
+
+void SetItemPicture(HMENU menu, TMenuItem& item, TMenuBuild& build) {
+  HBITMAP picture = item.Bitmap();
+  if (!picture && item.ImageIndex() >= 0) {
+    build.made.emplace_back(ImageBitmap(build.images, item.ImageIndex()));
+    picture = build.made.back().get();
+  }
+  if (!picture) return;
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_BITMAP;
+  info.hbmpItem = picture;
+  SetMenuItemInfoW(menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), TRUE, &info);
+}
+
+// Builds the platform menu of the visible items.
+bool BuildMenu(HMENU menu, TMenuItem& parent, TMenuBuild& build) {
   bool any = false;
   for (int i = 0; i < parent.Count(); ++i) {
     TMenuItem* item = parent.Items(i);
@@ -78,12 +122,13 @@ bool BuildMenu(HMENU menu, TMenuItem& parent, std::vector<TMenuItem*>& flat) {
     UINT flags = MF_STRING | (item->Checked() ? MF_CHECKED : 0) | (item->Enabled() ? 0 : MF_GRAYED);
     if (item->Count() > 0) {
       HMENU sub = CreatePopupMenu();  // the parent menu owns it from here
-      BuildMenu(sub, *item, flat);
+      BuildMenu(sub, *item, build);
       AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption.c_str());
     } else {
-      flat.push_back(item);
-      AppendMenuW(menu, flags, flat.size(), caption.c_str());
+      build.flat.push_back(item);
+      AppendMenuW(menu, flags, build.flat.size(), caption.c_str());
     }
+    SetItemPicture(menu, *item, build);
   }
   return any;
 }
@@ -92,8 +137,10 @@ bool BuildMenu(HMENU menu, TMenuItem& parent, std::vector<TMenuItem*>& flat) {
 void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
   UniqueMenu menu(CreatePopupMenu());
-  std::vector<TMenuItem*> flat;
-  if (!BuildMenu(menu.get(), *root_, flat)) return;  // nothing visible: nothing to show
+  TMenuBuild build;
+  build.images = images_;
+  if (!BuildMenu(menu.get(), *root_, build)) return;  // nothing visible: nothing to show
+  const std::vector<TMenuItem*>& flat = build.flat;
   HWND owner = nullptr;
   if (auto* control = dynamic_cast<TControl*>(popupComponent_))
     if (TForm* form = control->ParentForm()) owner = form->Handle();

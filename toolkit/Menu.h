@@ -2,6 +2,7 @@
 // Popup menus and their items. A shortcut is stored as the key code in the low
 // byte plus 0x2000 for Shift, 0x4000 for Ctrl and 0x8000 for Alt.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -31,6 +32,16 @@ class TMenuItem : public TComponent {
   void SetVisible(bool v) { visible_ = v; }
   TShortCut ShortCut() const { return shortCut_; }
   void SetShortCut(TShortCut v) { shortCut_ = v; }
+  int Tag() const { return tag_; }
+  void SetTag(int v) { tag_ = v; }
+  int GroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(int v) { groupIndex_ = v; }
+  // The picture beside the caption: a bitmap (not owned), else the image of the
+  // menu's image list at ImageIndex (-1: none).
+  HBITMAP Bitmap() const { return bitmap_; }
+  void SetBitmap(HBITMAP v) { bitmap_ = v; }
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int v) { imageIndex_ = v; }
 
   void Add(TMenuItem* item);
   void Insert(int index, TMenuItem* item);
@@ -53,6 +64,10 @@ class TMenuItem : public TComponent {
   bool enabled_ = true;
   bool visible_ = true;
   TShortCut shortCut_ = 0;
+  int tag_ = 0;
+  int groupIndex_ = 0;
+  HBITMAP bitmap_ = nullptr;
+  int imageIndex_ = -1;
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;
 };
@@ -65,6 +80,9 @@ class TPopupMenu : public TComponent {
   TMenuItem& Items() { return *root_; }
   bool AutoPopup() const { return autoPopup_; }
   void SetAutoPopup(bool v) { autoPopup_ = v; }
+  // Pictures of items with an ImageIndex (borrowed, never destroyed by the menu).
+  HIMAGELIST Images() const { return images_; }
+  void SetImages(HIMAGELIST images) { images_ = images; }
   TComponent* PopupComponent() const { return popupComponent_; }
   void SetPopupComponent(TComponent* c) { popupComponent_ = c; }
 
@@ -79,5 +97,6 @@ class TPopupMenu : public TComponent {
  private:
   std::unique_ptr<TMenuItem> root_;
   bool autoPopup_ = true;
+  HIMAGELIST images_ = nullptr;
   TComponent* popupComponent_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "tests/win/support/Keys.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/ListView.h"
 
 void PressKey(HWND target, WORD key, TKeyMods mods) {
   BYTE saved[256];
@@ -20,3 +21,13 @@ void PressKey(HWND target, WORD key, TKeyMods mods) {
 }
 
 HWND FocusedWindow() { return GetFocus(); }
+
+void ClickListItem(const TListView& list, int index, bool twice) {
+  RECT rc{2, list.ClientHeight() - 4, 2, list.ClientHeight() - 4};
+  if (index >= 0) ListView_GetItemRect(list.Handle(), index, &rc, LVIR_LABEL);
+  const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+  for (int i = 0; i < (twice ? 2 : 1); ++i) {
+    SendMessageW(list.Handle(), i ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list.Handle(), WM_LBUTTONUP, 0, at);
+  }
+}

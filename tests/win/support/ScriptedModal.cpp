@@ -23,8 +23,9 @@ bool TScriptedModal::ChooseFontDialog(CHOOSEFONTW& params) {
   return FontAnswer ? FontAnswer(params) : false;
 }
 
-UINT TScriptedModal::TrackPopup(HMENU menu, UINT flags, int, int, HWND) {
+UINT TScriptedModal::TrackPopup(HMENU menu, UINT flags, int x, int y, HWND) {
   TModalRequest r{"popup", "", "", flags, {}};
+  PopupPoints.push_back({x, y});
   const int n = GetMenuItemCount(menu);
   for (int i = 0; i < n; ++i) {
     wchar_t buf[256] = {};
@@ -52,8 +53,24 @@ int TScriptedModal::ShowModal(TForm& form) {
   return FormAnswer ? FormAnswer(form) : IDCANCEL;
 }
 
+namespace {
+// A double-NUL-closed list as one string, its separating NULs kept.
+std::string ListText(const wchar_t* list) {
+  if (!list) return {};
+  std::size_t n = 0;
+  while (list[n] || list[n + 1]) ++n;
+  return Narrow(std::wstring_view(list, n + 1));
+}
+}  // namespace
+
+int RealFileOperation(SHFILEOPSTRUCTW& op) {
+  op.fFlags |= FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  return SHFileOperationW(&op);
+}
+
 int TScriptedModal::FileOperation(SHFILEOPSTRUCTW& op) {
   Requests.push_back({"fileop", "", "", op.fFlags, {}});
+  FileOps.push_back({op.wFunc, ListText(op.pFrom), ListText(op.pTo), op.fFlags});
   return FileOpAnswer ? FileOpAnswer(op) : 0;
 }
 

@@ -15,9 +15,21 @@ struct TModalRequest {
   std::vector<std::string> Items;  // popup: captions of the shown items, with state marks
 };
 
+// A file operation as asked: the lists keep every NUL up to the closing pair.
+struct TFileOpRecord {
+  UINT Code = 0;
+  std::string From, To;
+  FILEOP_FLAGS Flags = 0;
+};
+
+// Runs the shell's file operation for real, without its confirmations and messages.
+int RealFileOperation(SHFILEOPSTRUCTW& op);
+
 class TScriptedModal : public TModalSeam {
  public:
   std::vector<TModalRequest> Requests;
+  std::vector<TFileOpRecord> FileOps;
+  std::vector<POINT> PopupPoints;  // where each popup was asked to open
 
   // Answers in order; an empty queue gives the default answer of each kind.
   std::deque<int> MessageAnswers;

@@ -1,0 +1,240 @@
+// Sending the selection elsewhere: to a folder (asked for, or found in the user's Send
+// To folder), to the clipboard as contents or as names, and to the desktop as a shortcut.
+#include <windows.h>
+#include <richedit.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "filebrowser/FilelistClipboard.h"
+#include "filebrowser/FilelistView.h"
+#include "filebrowser/SendToDialog.h"
+#include "filebrowser/ViewTable.h"
+#include "filebrowser/lang/SharedMessages.h"
+#include "filebrowser/shell/DiskSpace.h"
+#include "filebrowser/shell/FileOps.h"
+#include "filebrowser/shell/MessageBoxes.h"
+#include "filebrowser/shell/PathRules.h"
+#include "filebrowser/shell/ShellRun.h"
+#include "filebrowser/shell/SpecialFolders.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Utf.h"
+
+namespace {
+const std::string& SubItem(const TListItem& item, int index) {
+  static const std::string kNone;
+  return static_cast<std::size_t>(index) < item.SubItems.size() ? item.SubItems[static_cast<std::size_t>(index)]
+                                                                 : kNone;
+}
+
+bool IsFolder(const std::string& path) {
+  const DWORD attrs = GetFileAttributesW(Widen(path).c_str());
+  return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string Quoted(const std::string& name) {
+  return name.find(' ') != std::string::npos ? "\"" + name + "\"" : name;
+}
+
+HWND AppWindow() { return Application && Application->MainForm() ? Application->MainForm()->Handle() : nullptr; }
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr));
+  if (!file) return false;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
+  bytes.resize(static_cast<std::size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+    return false;
+  bytes.resize(read);
+  return true;
+}
+
+// The text a rich-text document shows, through a hidden rich-edit control.
+std::wstring RichTextOf(const std::string& rtf) {
+  // Loaded for this call only; the control goes before the library.
+  struct TLibrary {
+    HMODULE Module = LoadLibraryW(L"Msftedit.dll");
+    TLibrary() = default;
+    TLibrary(const TLibrary&) = delete;
+    TLibrary& operator=(const TLibrary&) = delete;
+    ~TLibrary() {
+      if (Module) FreeLibrary(Module);
+    }
+  } library;
+  if (!library.Module) return {};
+  UniqueWindow edit(CreateWindowExW(0, MSFTEDIT_CLASS, L"", ES_MULTILINE, 0, 0, 0, 0, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr));
+  if (!edit) return {};
+  SETTEXTEX set{ST_DEFAULT, CP_ACP};
+  SendMessageW(edit.get(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(rtf.c_str()));
+  GETTEXTLENGTHEX lengthEx{GTL_DEFAULT, 1200};
+  const LRESULT length = SendMessageW(edit.get(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthEx), 0);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GETTEXTEX get{};
+  get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  get.flags = GT_USECRLF;
+  get.codepage = 1200;
+  SendMessageW(edit.get(), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(std::wcslen(text.c_str()));
+  return text;
+}
+
+// Text files as text; rich text as its text plus its formatting; pictures as pictures.
+void ContentsToClipboard(HWND owner, const std::string& path) {
+  const std::string ext = UpperExt(path);
+  if (ext == ".BMP" || ext == ".WMF") {
+    HANDLE picture = nullptr;
+    UINT format = CF_BITMAP;
+    if (ext == ".BMP") {
+      picture = LoadImageW(nullptr, Widen(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    } else {
+      std::string bytes;
+      // A placeable metafile starts with a 22-byte header before the metafile itself.
+      if (ReadWholeFile(path, bytes) && bytes.size() > 22) {
+        const std::size_t skip = bytes.compare(0, 4, "\xD7\xCD\xC6\x9A") == 0 ? 22 : 0;
+        picture = SetWinMetaFileBits(static_cast<UINT>(bytes.size() - skip),
+                                     reinterpret_cast<const BYTE*>(bytes.data() + skip), nullptr, nullptr);
+        format = CF_ENHMETAFILE;
+      }
+    }
+    if (!picture) return;
+    TClipboardScope clipboard(owner);
+    if (clipboard.Opened() && EmptyClipboard() && SetClipboardData(format, picture)) return;
+    if (format == CF_BITMAP) DeleteObject(picture);
+    else DeleteEnhMetaFile(static_cast<HENHMETAFILE>(picture));
+    return;
+  }
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return;
+  const bool rich = bytes.compare(0, 5, "{\\rtf") == 0;
+  std::wstring text = rich ? RichTextOf(bytes) : AnsiToWide(bytes);
+  if (rich && text.empty() && bytes.size() > 8) text = AnsiToWide(bytes);  // not valid rich text after all
+  TClipboardScope clipboard(owner);
+  if (!clipboard.Opened() || !EmptyClipboard()) return;
+  auto put = [](UINT format, const void* data, std::size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    if (!block) return;
+    if (void* target = GlobalLock(block)) {
+      std::memcpy(target, data, size);
+      GlobalUnlock(block);
+      if (SetClipboardData(format, block)) return;
+    }
+    GlobalFree(block);
+  };
+  put(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  if (rich) put(RegisterClipboardFormatW(L"Rich Text Format"), bytes.c_str(), bytes.size() + 1);
+}
+
+// The target of a shortcut file; empty when it cannot be read or resolved.
+std::string ResolveShortcut(const std::string& path) {
+  ComPtr<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(link.put()))))
+    return {};
+  ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put())))) return {};
+  if (FAILED(file->Load(Widen(path).c_str(), STGM_READ))) return {};
+  // No search window for a target that has gone: the send then does nothing.
+  if (FAILED(link->Resolve(AppWindow(), SLR_ANY_MATCH | SLR_NO_UI))) return {};
+  std::wstring target(32768, L'\0');
+  if (link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0) != S_OK) return {};
+  target.resize(std::wcslen(target.c_str()));
+  return Narrow(target);
+}
+}  // namespace
+
+void TDqFilelistView28::SendTo(int kind) {
+  switch (kind) {
+    case 0: {
+      const std::string folder = AskSendToFolder("");
+      if (!folder.empty()) SendToFolder(folder);
+      break;
+    }
+    case 1: {
+      const int index = Selected();
+      if (index < 0) return;
+      THourglass hourglass;
+      ContentsToClipboard(Handle(), SubItem(Item(index), kSubPath));
+      break;
+    }
+    case 2: {
+      std::string text;
+      for (int i = NextSelected(-1); i >= 0; i = NextSelected(i)) {
+        if (!text.empty()) text += "\r\n";
+        text += SubItem(Item(i), kSubPath);
+      }
+      if (!text.empty()) PutTextOnClipboard(Handle(), text);
+      break;
+    }
+    case 3:
+      if (Selected() >= 0) CreateDesktopShortcut();
+      break;
+    default:
+      break;
+  }
+}
+
+void TDqFilelistView28::SendToFolder(const std::string& folder) {
+  if (!EnterFolder()) return;
+  THourglass hourglass;
+  pendingFiles_ = SelectedPaths(false);
+  for (const std::string& listed : pendingFiles_) {
+    std::string target;
+    CombinePath(folder, ExtractFileName(listed.substr(0, listed.find('\0'))), target);
+    if (!target.empty()) RunFileOperation(FileOpCodes[0], listed, AppendListTerminator(target));
+  }
+  pendingFiles_.clear();
+}
+
+void TDqFilelistView28::SendToEntry(const std::string& path) {
+  const int index = Selected();
+  if (index < 0) return;
+  if (UpperExt(path) != ".LNK") {
+    if (IsFolder(path)) SendToFolder(path);
+    return;
+  }
+  const std::string target = ResolveShortcut(path);
+  if (target.empty()) return;
+  if (target.size() >= 3 && GetDriveTypeW(Widen(target.substr(0, 3)).c_str()) == DRIVE_REMOVABLE) {
+    THourglass hourglass;
+    if (CheckDriveReady(target[0], 1)) SendToFolder(target);
+  } else if (IsFolder(target)) {
+    SendToFolder(target);
+  } else {
+    const std::string selected = SubItem(Item(index), kSubPath);
+    ShellExecuteWithMessage("Open", target, Quoted(ExtractFileName(selected)), ExtractFilePath(selected), SW_SHOW);
+  }
+}
+
+void TDqFilelistView28::CreateDesktopShortcut() {
+  const std::string desktop = GetSpecialFolder(sfDesktop);
+  const int index = Selected();
+  if (index < 0) {
+    ErrorBox(SharedMessage(TStringKey::MsgNoFileSelected));
+    return;
+  }
+  const std::string path = SubItem(Item(index), kSubPath);
+  const std::string name = FileNameWithoutExt(path);
+  bool saved = false;
+  ComPtr<IShellLinkW> link;
+  ComPtr<IPersistFile> file;
+  if (!desktop.empty() && !name.empty() &&
+      SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(link.put()))) &&
+      SUCCEEDED(link->SetPath(Widen(path).c_str())) &&
+      SUCCEEDED(link->SetWorkingDirectory(Widen(WithTrailingBackslash(ExtractFilePath(path))).c_str()))) {
+    link->SetDescription(Widen(name).c_str());
+    saved = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))) &&
+            SUCCEEDED(file->Save(Widen(WithTrailingBackslash(desktop) + name + ".lnk").c_str(), FALSE));
+  }
+  if (!saved) ErrorBox(SharedMessage(TStringKey::MsgShortcutSaveFailed));
+}

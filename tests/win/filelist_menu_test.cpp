@@ -1,0 +1,223 @@
+// The file list's own menu (items enabled by the selection, its position, Send To
+// shortcuts) and the Send To commands.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "filebrowser/FilelistPopup.h"
+#include "filebrowser/shell/PathRules.h"
+#include "filebrowser/shell/SpecialFolders.h"
+#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/ScriptedModal.h"
+#include "toolkit/Button.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Utf.h"
+
+namespace {
+bool Exists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void SaveShortcut(const std::string& at, const std::string& target) {
+  ComPtr<IShellLinkW> link;
+  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                            reinterpret_cast<void**>(link.put())));
+  link->SetPath(Widen(target).c_str());
+  ComPtr<IPersistFile> file;
+  link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()));
+  ASSERT_HRESULT_SUCCEEDED(file->Save(Widen(at).c_str(), TRUE));
+}
+
+// Target and working directory of a shortcut file.
+std::pair<std::string, std::string> ShortcutOf(const std::string& at) {
+  ComPtr<IShellLinkW> link;
+  CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                   reinterpret_cast<void**>(link.put()));
+  ComPtr<IPersistFile> file;
+  link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()));
+  if (FAILED(file->Load(Widen(at).c_str(), STGM_READ))) return {};
+  wchar_t target[MAX_PATH] = {}, work[MAX_PATH] = {};
+  link->GetPath(target, MAX_PATH, nullptr, 0);
+  link->GetWorkingDirectory(work, MAX_PATH);
+  return {Narrow(target), Narrow(work)};
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = Narrow(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+class FilelistMenuTest : public FilelistTest {
+ protected:
+  void SetUp() override {
+    FilelistTest::SetUp();
+    form->Show();
+    Scripted().FileOpAnswer = RealFileOperation;
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+  }
+  void Select(std::initializer_list<const char*> captions) {
+    view->ClearSelection();
+    for (const char* c : captions) view->SetSelected(IndexOf(c), true);
+  }
+  TDqFilelistView28PopUp& Menu() { return *view->BuiltInMenu(); }
+  // Open View SendTo Cut Copy Paste Rename Delete Properties NewFolder, then Clipboard as Contents.
+  std::string States() {
+    Menu().Popup(100, 200);
+    std::string out;
+    for (const char* name : {"ItemOpen", "ItemView", "SubMenuSend", "ItemOpCut", "ItemOpCopy", "ItemOpPaste",
+                             "ItemRename", "ItemDelete", "ItemProperty", "ItemFolder", "Send_To1"})
+      out += Menu().FindItem(name)->Enabled() ? '1' : '0';
+    return out;
+  }
+  void Click(const char* name) { Menu().ItemClick(Menu().FindItem(name)); }
+};
+
+TEST_F(FilelistMenuTest, ItemsFollowTheSelectionAndTheMenuOpensBesideThePoint) {
+  for (const char* n : {"a.TXT", "b.jpg", "c.wmf"}) dir.Write(n, n);
+  ListTempDir();
+  EXPECT_EQ(States(), "00000000010");
+  EXPECT_EQ(Scripted().PopupPoints.back().x, 110);
+  EXPECT_EQ(Scripted().PopupPoints.back().y, 210);
+  Select({"a.TXT"});
+  EXPECT_EQ(States(), "11111011111");
+  Select({"b.jpg"});
+  EXPECT_EQ(States(), "11111011110");
+  Select({"c.wmf"});
+  EXPECT_EQ(States(), "10111011111");
+  Select({"a.TXT", "c.wmf"});
+  EXPECT_EQ(States(), "11111001110");
+  view->CollectSelection(0);
+  view->ClearSelection();
+  EXPECT_EQ(States(), "00000100010");
+  view->SetDirectory("Drives");
+  EXPECT_EQ(States().substr(9, 1), "0");
+  EXPECT_NE(Menu().FindItem("ItemOpen")->Bitmap(), nullptr);
+  EXPECT_EQ(Menu().FindItem("Send_To3")->Tag(), 33);
+  EXPECT_NE(Menu().FindItem("Send_To3")->Bitmap(), nullptr);  // the 256-colour picture
+}
+
+TEST_F(FilelistMenuTest, EverySendToShortcutRunsItsOwnEntry) {
+  std::string sendTo;
+  ASSERT_TRUE(TDqFilelistView28PopUp::ShellFolderPath(nullptr, sendTo, CSIDL_SENDTO));
+  // More than two digits can number: 100 folders and a program.
+  std::vector<std::string> links;
+  for (int i = 0; i < 100; ++i) {
+    const std::string name = "f" + std::to_string(1000 + i);
+    links.push_back(sendTo + "\\" + name + ".lnk");
+    SaveShortcut(links.back(), dir.MakeDir(name));
+  }
+  wchar_t windows[MAX_PATH];
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  links.push_back(sendTo + "\\Viewer.lnk");
+  SaveShortcut(links.back(), Narrow(windows) + "\\notepad.exe");
+  view->SetLanguage(lnGerman);  // a new menu reads the folder again
+  const std::vector<std::string> paths = Menu().SendToPaths();
+  ASSERT_EQ(paths.size(), 101u);
+  dir.Write("a b.txt", "a");
+  ListTempDir();
+  Select({"a b.txt"});
+  const auto viewer = static_cast<std::size_t>(std::find(paths.begin(), paths.end(), links.back()) - paths.begin());
+  for (std::size_t k : {std::size_t{0}, std::size_t{99}, viewer}) {
+    TMenuItem* item = Menu().FindItem("Send_To" + std::to_string(4 + k));
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->Tag(), static_cast<int>(34 + k));
+    EXPECT_EQ(item->GroupIndex(), 1);
+    Menu().ItemClick(item);
+    if (k == viewer) {
+      EXPECT_EQ(Scripted().Last().Items, (std::vector<std::string>{"\"a b.txt\"", dir.Path()}));
+    } else {
+      EXPECT_TRUE(Exists(dir.File(FileNameWithoutExt(paths[k])) + "\\a b.txt")) << paths[k];
+    }
+  }
+  for (const std::string& link : links) DeleteFileW(Widen(link).c_str());
+}
+
+TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
+  dir.Write("a.txt", "alpha");
+  dir.Write("b.txt", "b");
+  dir.Write("c.txt", "c");
+  const std::string dest = dir.MakeDir("dest");
+  ListTempDir();
+  Select({"a.txt", "b.txt", "c.txt"});
+  Click("Send_To2");
+  EXPECT_EQ(ClipboardText(), dir.File("a.txt") + "\r\n" + dir.File("b.txt") + "\r\n" + dir.File("c.txt"));
+
+  // Typed without a final backslash, then chosen through Browse.
+  int pictures = 0, labelWidth = 0;
+  Scripted().FormAnswer = [&](TForm& dialog) {
+    for (int i = 0; i < dialog.ComponentCount(); ++i) {
+      if (auto* edit = dynamic_cast<TEdit*>(dialog.Component(i))) edit->SetText(dest);
+      if (auto* button = dynamic_cast<TButton*>(dialog.Component(i))) pictures += button->Glyph() != nullptr;
+      if (auto* label = dynamic_cast<TLabel*>(dialog.Component(i))) labelWidth = label->Width();
+    }
+    return mrOk;
+  };
+  Click("Send_To0");
+  EXPECT_EQ(Scripted().Requests[0].Text, "Send to any folder");
+  EXPECT_EQ(pictures, 3);
+  EXPECT_GT(labelWidth, 60);  // sized to "Please enter the send_to path", not to the edit below
+  EXPECT_LT(labelWidth, 293);
+  for (const char* n : {"dest\\a.txt", "dest\\b.txt", "dest\\c.txt"}) EXPECT_TRUE(Exists(dir.File(n))) << n;
+  std::vector<std::string> shown;
+  Scripted().FormAnswer = [&](TForm& dialog) {
+    for (int i = 0; i < dialog.ComponentCount(); ++i)
+      if (auto* edit = dynamic_cast<TEdit*>(dialog.Component(i))) shown.push_back(edit->Text());
+    return shown.size() == 1 ? 10 : mrOk;
+  };
+  const std::string other = dir.MakeDir("other");
+  Scripted().BrowseAnswer = [&](BROWSEINFOW&) { return ILCreateFromPathW(Widen(other).c_str()); };
+  Select({"a.txt"});
+  Click("Send_To0");
+  EXPECT_EQ(shown, (std::vector<std::string>{"", other + "\\"}));
+  EXPECT_TRUE(Exists(other + "\\a.txt"));
+
+  Click("Send_To1");
+  EXPECT_EQ(ClipboardText(), "alpha");
+  dir.Write("r.rtf", "{\\rtf1\\ansi Hello {\\b bold}}");
+  BITMAPINFOHEADER info{sizeof info, 1, 1, 1, 24, BI_RGB, 4, 0, 0, 0, 0};
+  const BITMAPFILEHEADER file{0x4D42, 14 + sizeof info + 4, 0, 0, 14 + sizeof info};
+  dir.Write("p.bmp", std::string(reinterpret_cast<const char*>(&file), 14) +
+                         std::string(reinterpret_cast<const char*>(&info), sizeof info) + std::string(4, '\xFF'));
+  view->UpdateFileList();
+  Select({"r.rtf"});
+  Click("Send_To1");
+  EXPECT_EQ(ClipboardText(), "Hello bold");
+  EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
+  Select({"p.bmp"});
+  Click("Send_To1");
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+  Select({"a.txt"});
+  Click("ItemProperty");
+  EXPECT_EQ(Scripted().Last().Caption, "properties");
+  EXPECT_EQ(Scripted().Last().Text, dir.File("a.txt"));
+}
+
+TEST_F(FilelistMenuTest, DesktopShortcutIsWrittenAndReplaced) {
+  const std::string desktop = GetSpecialFolder(sfDesktop);
+  ASSERT_FALSE(desktop.empty());
+  dir.Write("notes.txt", "n");
+  dir.Write("notes.ini", "n");
+  ListTempDir();
+  Click("Send_To3");
+  EXPECT_EQ(Scripted().Count("message"), 0);
+  for (const char* name : {"notes.txt", "notes.ini"}) {
+    Select({name});
+    Click("Send_To3");
+    EXPECT_EQ(ShortcutOf(desktop + "notes.lnk"), std::make_pair(dir.File(name), dir.Path())) << name;
+  }
+  DeleteFileW(Widen(desktop + "notes.lnk").c_str());
+  EXPECT_EQ(Scripted().Count("message"), 0);
+}
+
+}  // namespace
