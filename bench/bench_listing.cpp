@@ -1,6 +1,8 @@
-// Times a full listing of the file list (report style, all columns, mask "*.*", folders
-// shown) against a bare search of the same folder, and prints the ratio of the medians.
-// Usage: bench_listing <label>=<folder> ...; the last line reads
+// Times a full listing of the file list against a bare search of the same folder, and
+// prints the ratio of the medians. "<label>=<folder>" lists in the control's own layout
+// (report style, all columns, mask "*.*", folders shown); "<label>=scrivlet:<folder>" in
+// the viewer's (list style, its mask of 29 parts, no folders, its column widths).
+// Usage: bench_listing <label>=[scrivlet:]<folder> ...; the last line reads
 // "listing_<label>=<ratio> ... peak_ws_mb=<n>".
 #include <windows.h>
 #include <psapi.h>
@@ -9,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "filebrowser/FilelistView.h"
@@ -45,6 +48,27 @@ int BareSearch(const std::wstring& folder) {
   return n;
 }
 
+// The viewer's file list, laid out as its main window lays it out.
+void LayOutAsScrivlet(TDqFilelistView28& view) {
+  view.BeginLoading();
+  view.SetMask(
+      "*.txt;*.ini;*.sys;*.bat;*.inf;*.htm;*.html;*.xml;*.css;*.js;*.pas;*.dpr;*.dpk;*.inc;*.rc;*.bpr;*.bpk;*.hpp;"
+      "*.cpp;*.h;*.c;*.ffp;*.nfo;*.diz;*.upl;*.log;*.csv;*.1st;*.lst");
+  view.SetFileType(TFileType{ftReadOnly, ftArchive, ftNormal});
+  view.SetShowFolders(false);
+  view.SetPopUpMenuEnabled(false);
+  view.SetViewStyle(TViewStyle::vsList);
+  view.SetShowColumnHeaders(false);
+  view.SetMultiSelect(false);
+  view.SetReadOnly(true);
+  view.SetColWidth_Name(150);
+  view.SetColWidth_Size(0);
+  view.SetColWidth_Type(0);
+  view.SetColWidth_Mod(0);
+  view.SetColWidth_Attr(0);
+  view.EndLoading();
+}
+
 std::size_t PeakWorkingSetMB() {
   PROCESS_MEMORY_COUNTERS pmc{};
   pmc.cb = sizeof pmc;
@@ -59,8 +83,11 @@ int wmain(int argc, wchar_t** argv) {
   TForm* form = app.CreateForm<TForm>();
   form->SetBounds(0, 0, 800, 600);
   form->Show();
-  auto* view = TComponent::Create<TDqFilelistView28>(form, form);
-  view->SetAlign(TAlign::alClient);
+  auto* plain = TComponent::Create<TDqFilelistView28>(form, form);
+  plain->SetAlign(TAlign::alClient);
+  auto* scrivlet = TComponent::Create<TDqFilelistView28>(form, form);
+  scrivlet->SetAlign(TAlign::alClient);
+  LayOutAsScrivlet(*scrivlet);
 
   std::string summary;
   for (int a = 1; a < argc; ++a) {
@@ -72,6 +99,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::string label = arg.substr(0, eq);
     std::string folder = arg.substr(eq + 1);
+    constexpr std::string_view kScrivletLayout = "scrivlet:";
+    TDqFilelistView28* view = plain;
+    if (folder.compare(0, kScrivletLayout.size(), kScrivletLayout) == 0) {
+      folder.erase(0, kScrivletLayout.size());
+      view = scrivlet;
+    }
+    plain->SetVisible(view == plain);
+    scrivlet->SetVisible(view == scrivlet);
     if (folder.empty() || folder.back() != '\\') folder += '\\';
     const std::wstring folderW = Widen(folder);
 
@@ -88,8 +123,8 @@ int wmain(int argc, wchar_t** argv) {
       listing.push_back(Seconds([&] { view->UpdateFileList(); }));
     }
     const double ratio = Median(listing) / Median(bare);
-    std::printf("%s: %d entries found, %d listed; search %.3f s, listing %.3f s (medians of %d)\n", label.c_str(),
-                entries, view->Count(), Median(bare), Median(listing), kRuns);
+    std::printf("%s: %d entries found, %d listed in %d search(es); search %.3f s, listing %.3f s (medians of %d)\n",
+                label.c_str(), entries, view->Count(), view->FolderSearches(), Median(bare), Median(listing), kRuns);
     char part[64];
     std::snprintf(part, sizeof part, "listing_%s=%.2f ", label.c_str(), ratio);
     summary += part;

@@ -1,10 +1,12 @@
 // Listing a folder or the drives into the file list.
-#include <initializer_list>
 #include <string_view>
+#include <vector>
 
 #include "filebrowser/FileListRules.h"
 #include "filebrowser/FilelistPopup.h"
 #include "filebrowser/FilelistView.h"
+#include "filebrowser/FolderScan.h"
+#include "filebrowser/MaskPattern.h"
 #include "filebrowser/ShellInfoCache.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/shell/DiskSpace.h"
@@ -14,10 +16,6 @@
 #include "toolkit/Locale.h"
 #include "toolkit/NumberFormat.h"
 #include "toolkit/Utf.h"
-
-namespace {
-constexpr char kWholeFolder[] = "*.*";
-}  // namespace
 
 struct TDqFilelistView28::TFound {
   std::wstring_view Name;
@@ -96,36 +94,61 @@ void TDqFilelistView28::ListFolder() {
   const std::uint32_t allowance = AttributeAllowance(fileType_);
   const std::string folder = WithTrailingBackslash(directory_);
   std::string mask = TrimMaskBlanks(mask_);
-  TListingScratch scratch;
-  if (showFolders_) {
-    // The folders' search of "*.*" finds the files of a first mask part "*.*" as well, in
-    // the order that part's own search would add them: one search serves both, as a
-    // search costs a scan of the folder. Folders sort before files, so the order of the
-    // two groups' entries among each other does not matter.
-    std::string rest = mask;
-    if (NextMaskPart(rest) == kWholeFolder) {
-      Search(scratch, folder + kWholeFolder, {allowance | kAttrDirectory, allowance});
-      mask = rest;
-    } else {
-      Search(scratch, folder + kWholeFolder, {allowance | kAttrDirectory});
-    }
+  std::vector<std::string> parts;
+  while (!mask.empty()) parts.push_back(NextMaskPart(mask));
+  std::vector<TMaskPattern> patterns;
+  patterns.reserve(parts.size());
+  bool anyDecided = false;
+  for (const std::string& part : parts) {
+    patterns.emplace_back(part);
+    anyDecided = anyDecided || patterns.back().Decided();
   }
-  while (!mask.empty()) Search(scratch, folder + NextMaskPart(mask), {allowance});
-}
 
-bool TDqFilelistView28::AddEntries(const std::string& pattern, std::uint32_t allowance) {
   TListingScratch scratch;
-  return Search(scratch, pattern, {allowance});
+  folderSearches_ = 0;
+  sort_.Sortable = true;
+  if (!showFolders_ && !anyDecided) {
+    for (const std::string& part : parts) Search(scratch, folder + part, allowance);
+    return;
+  }
+  // Every search reads the whole folder, so one scan serves the folders' pass and each
+  // part it can decide; the others are searched on their own, in their turn. The
+  // entries are added pass by pass in the order their own searches would add them.
+  TFolderScan scan(patterns, allowance, showFolders_);
+  ++folderSearches_;
+  scan.Run(PrepareScratch(scratch));
+  const auto addAll = [&](const std::vector<std::size_t>& entries, std::uint32_t admit) {
+    bool added = false;
+    for (std::size_t index : entries) {
+      const TScannedEntry& e = scan.Entry(index);
+      AddFound(scratch, TFound{scan.Name(e), e.Attributes, e.Size, e.LastWrite}, admit, added);
+    }
+  };
+  addAll(scan.Folders(), allowance | kAttrDirectory);
+  for (std::size_t k = 0; k < parts.size(); ++k) {
+    if (scan.Decided(k)) addAll(scan.PartEntries(k), allowance);
+    else Search(scratch, folder + parts[k], allowance);
+  }
 }
 
-bool TDqFilelistView28::Search(TListingScratch& scratch, const std::string& pattern,
-                               std::initializer_list<std::uint32_t> allowances) {
-  sort_.Sortable = true;
+const std::wstring& TDqFilelistView28::PrepareScratch(TListingScratch& scratch) const {
   const std::string folder = WithTrailingBackslash(directory_);
   if (scratch.Folder != folder) {
     scratch.Folder = folder;
     scratch.FolderW = Widen(folder);
   }
+  return scratch.FolderW;
+}
+
+bool TDqFilelistView28::AddEntries(const std::string& pattern, std::uint32_t allowance) {
+  TListingScratch scratch;
+  return Search(scratch, pattern, allowance);
+}
+
+bool TDqFilelistView28::Search(TListingScratch& scratch, const std::string& pattern, std::uint32_t allowance) {
+  sort_.Sortable = true;
+  PrepareScratch(scratch);
+  ++folderSearches_;
   WIN32_FIND_DATAW fd;
   UniqueFind find(FindFirstFileW(Widen(pattern).c_str(), &fd));
   if (!find) return false;
@@ -133,8 +156,7 @@ bool TDqFilelistView28::Search(TListingScratch& scratch, const std::string& patt
   do {
     const TFound found{fd.cFileName, fd.dwFileAttributes, FoundSize(fd.nFileSizeHigh, fd.nFileSizeLow),
                        fd.ftLastWriteTime};
-    // The allowances differ in the folder bit, so at most one admits the match.
-    for (std::uint32_t allowance : allowances) AddFound(scratch, found, allowance, added);
+    AddFound(scratch, found, allowance, added);
   } while (FindNextFileW(find.get(), &fd));
   return added;
 }

@@ -163,6 +163,8 @@ class TDqFilelistView28 : public TListView {
   // True when the large system list holds the parent picture at `index`.
   bool IsParentImageAt(int index) const;
   int ParentImageIndex() const { return parentImageIndex_; }
+  // How many searches of the folder the last folder listing made.
+  int FolderSearches() const { return folderSearches_; }
 
   void CreateFileColumns();
   void CreateDriveColumns();
@@ -189,8 +191,10 @@ class TDqFilelistView28 : public TListView {
   struct TListingScratch;
   struct TFound;
   void ListFolder();
-  // Searches the pattern once and adds each match that one of the allowances admits.
-  bool Search(TListingScratch& scratch, const std::string& pattern, std::initializer_list<std::uint32_t> allowances);
+  // Searches the pattern once and adds each match that the allowance admits.
+  bool Search(TListingScratch& scratch, const std::string& pattern, std::uint32_t allowance);
+  // Points the scratch at the listed folder; returns the folder as UTF-16.
+  const std::wstring& PrepareScratch(TListingScratch& scratch) const;
   void AddFound(TListingScratch& scratch, const TFound& found, std::uint32_t allowance, bool& added);
   // The key table; false when the key-down event is not to be raised.
   bool RunKey(WORD key, TShiftState shift);
@@ -247,6 +251,7 @@ class TDqFilelistView28 : public TListView {
   TSortState sort_;
   std::vector<TSortEntry> sortKeys_;
   bool folderColumnsInPlace_ = false;
+  int folderSearches_ = 0;
   UniqueBitmap arrowUp_;
   UniqueBitmap arrowDown_;
 

@@ -69,6 +69,7 @@ void TListView::HandleCreated() {
   windowColumns_ = 0;
   for (int i = 0; i < ColumnCount(); ++i) InsertColumnIntoWindow(i);
   publishedCount_ = 0;
+  metricsSettled_ = false;
   PublishCountNow();
   RestoreState(savedSelection_, savedFocus_);
   savedSelection_.clear();
@@ -89,6 +90,12 @@ void TListView::ApplyStyle() {
   const DWORD old = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
   const DWORD style = (old & ~kPropertyBits) | (params.Style & kPropertyBits);
   if (style != old) SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(style));
+  ApplyListColumnWidth();
+}
+
+void TListView::ApplyListColumnWidth() {
+  if (Handle() && viewStyle_ == TViewStyle::vsList && !columns_.empty())
+    ListView_SetColumnWidth(Handle(), 0, columns_[0].Width);
 }
 
 void TListView::SetViewStyle(TViewStyle style) {
@@ -150,6 +157,7 @@ void TListView::InsertColumnIntoWindow(int index) {
   col.pszText = caption.data();
   col.iSubItem = index;
   if (ListView_InsertColumn(Handle(), index, &col) >= 0) ++windowColumns_;
+  if (index == 0) ApplyListColumnWidth();
 }
 
 void TListView::ClearColumns() {
@@ -215,8 +223,26 @@ TListItem TListView::TakeSpareItem() {
 
 void TListView::PublishCountNow() {
   if (!Handle() || publishedCount_ == Count()) return;
+  if (!metricsSettled_ && publishedCount_ == 0 && Count() > 0 && viewStyle_ == TViewStyle::vsList)
+    SettleItemMetrics();
   ListView_SetItemCountEx(Handle(), Count(), LVSICF_NOSCROLL);
   publishedCount_ = Count();
+}
+
+void TListView::SettleItemMetrics() {
+  // Some list-view controls work out their item metrics at the first paint that has
+  // items, asking in list style for the text of every item: 50,000 names then take
+  // seconds. One paint off the screen with a single item settles them at once; the
+  // columns' width is the first column's in any case.
+  metricsSettled_ = true;
+  ListView_SetItemCountEx(Handle(), 1, LVSICF_NOSCROLL);
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (Updating()) SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  if (Updating()) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+  DeleteDC(dc);
+  // Working the metrics out sets a width of the control's own.
+  ApplyListColumnWidth();
 }
 
 void TListView::BeginUpdate() {

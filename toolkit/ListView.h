@@ -143,6 +143,9 @@ class TListView : public TControl {
   // Tells the window how many items there are (EndUpdate does it once per batch; state
   // changes need it at once, as the window's states are by position).
   void PublishCountNow();
+  void SettleItemMetrics();
+  // In list style the names stand in columns as wide as the first column.
+  void ApplyListColumnWidth();
   // Puts a saved selection and focus mark back (after the window has its count).
   void RestoreState(const std::vector<int>& selected, int focused);
   void FillDisplayInfo(NMLVDISPINFOW& info);
@@ -161,6 +164,7 @@ class TListView : public TControl {
   HIMAGELIST smallImages_ = nullptr;
   int updateCount_ = 0;
   int publishedCount_ = 0;
+  bool metricsSettled_ = false;  // for the present window
   int windowColumns_ = 0;
   // Held only while the window is re-created.
   std::vector<int> savedSelection_;

@@ -6,6 +6,7 @@
 #include "filebrowser/DirTreeView.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
+#include "tests/win/support/TempIniLocation.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
@@ -22,6 +23,8 @@ class BrowserWiringTest : public ::testing::Test {
     GetCurrentDirectoryW(MAX_PATH, saved);
     SetCurrentDirectoryW(Widen(dir.Path()).c_str());
     form = std::make_unique<TForm1>(nullptr);
+    // No settings file of another run may move the browser.
+    form->FormStorage1->SetLocation(std::make_unique<TTempIniLocation>(settings.Path()));
     Application->SetMainForm(form.get());
     form->ShowMain(SW_SHOWNORMAL);
     SetForegroundWindow(form->Handle());
@@ -42,6 +45,7 @@ class BrowserWiringTest : public ::testing::Test {
   void ClickOn(const std::string& caption, bool twice = false) { ClickListItem(*list, IndexOf(caption), twice); }
   std::string Shown() const { return Narrow(form->ReadText->TextW()); }
 
+  TTempDir settings;
   TTempDir dir;
   wchar_t saved[MAX_PATH];
   std::unique_ptr<TForm1> form;

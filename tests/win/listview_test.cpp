@@ -221,3 +221,27 @@ TEST_F(ListViewTest, ColumnClicksAndCaptionEditsReachTheEvents) {
   EXPECT_EQ(list->Item(0).Caption, "new");
 }
 }  // namespace
+
+namespace {
+int textRequests = 0;
+LRESULT CALLBACK CountTextRequests(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+  if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(l)->code == LVN_GETDISPINFOW) ++textRequests;
+  return DefSubclassProc(h, msg, w, l);
+}
+
+TEST_F(ListViewTest, ListStyleColumnsTakeTheFirstColumnsWidthAndTheFirstPaintAsksForTheShownItemsOnly) {
+  list->SetViewStyle(TViewStyle::vsList);
+  EXPECT_EQ(ListView_GetColumnWidth(list->Handle(), 0), 100);
+  ASSERT_TRUE(SetWindowSubclass(form->Handle(), CountTextRequests, 1, 0));
+  list->BeginUpdate();
+  for (int i = 0; i < 5000; ++i) list->AddItem({"name " + std::to_string(i), -1, {}});
+  list->EndUpdate();
+  form->Show();
+  UpdateWindow(form->Handle());
+  PumpMessages();
+  EXPECT_GT(textRequests, 0);
+  EXPECT_LT(textRequests, 1000);
+  EXPECT_EQ(ListView_GetColumnWidth(list->Handle(), 0), 100);
+  RemoveWindowSubclass(form->Handle(), CountTextRequests, 1);
+}
+}  // namespace

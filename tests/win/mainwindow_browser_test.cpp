@@ -6,6 +6,7 @@
 #include "app/Unit1.h"
 #include "filebrowser/DirTreeView.h"
 #include "tests/win/support/Keys.h"
+#include "tests/win/support/TempIniLocation.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Application.h"
 #include "toolkit/Utf.h"
@@ -15,7 +16,10 @@ TEST(MainWindowBrowser, StartsInTheCurrentFolderAndAPickListsAnother) {
   dir.MakeDir("Notes");
   dir.Write("Notes\\n.txt", "");
   ASSERT_TRUE(SetCurrentDirectoryW(Widen(dir.Path()).c_str()));
+  // No settings file of another run may move the browser.
+  TTempDir settings;
   auto form = std::make_unique<TForm1>(nullptr);
+  form->FormStorage1->SetLocation(std::make_unique<TTempIniLocation>(settings.Path()));
   Application->SetMainForm(form.get());
   form->ShowMain(SW_SHOWNORMAL);
   PumpMessages();
