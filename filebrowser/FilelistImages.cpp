@@ -2,6 +2,7 @@
 // appended to them once and found again by later starts through the registry.
 #include "filebrowser/FilelistView.h"
 
+#include <commoncontrols.h>
 #include <shellapi.h>
 
 #include <vector>
@@ -29,6 +30,24 @@ int AppendBitmap(HIMAGELIST list, const wchar_t* name) {
   UniqueBitmap bitmap = LoadBitmapResource(name);
   if (!bitmap) return -1;
   return ImageList_AddMasked(list, bitmap.get(), kMaskColor);
+}
+
+// The shell gives an icon one index for all of its system lists, so a picture appended to
+// the two the list shows must be appended to the others as well: otherwise the shell's
+// next icon is given the parent picture's index. Lists that lag get copies of the picture.
+void KeepShellListsInStep(HIMAGELIST from, int index) {
+  if (!from || index < 0) return;
+  UniqueIcon icon(ImageList_GetIcon(from, index, ILD_TRANSPARENT));
+  if (!icon) return;
+  for (int which = 0; which <= SHIL_JUMBO; ++which) {
+    IImageList* raw = nullptr;
+    if (FAILED(SHGetImageList(which, __uuidof(IImageList), reinterpret_cast<void**>(&raw))) || !raw) continue;
+    // Borrowed: the shell keeps its system lists for the life of the process.
+    auto list = reinterpret_cast<HIMAGELIST>(raw);
+    while (ImageList_GetImageCount(list) <= index && ImageList_ReplaceIcon(list, -1, icon.get()) >= 0) {
+    }
+    raw->Release();
+  }
 }
 
 // The pixels of one image drawn on a fixed background.
@@ -103,6 +122,7 @@ void TDqFilelistView28::LoadParentImages() {
   const int index = AppendBitmap(LargeImages(), L"Parent_L282");
   AppendBitmap(SmallImages(), L"Parent_S282");
   // The system lists grow in step, so the same index serves both.
+  KeepShellListsInStep(LargeImages(), index);
   parentImageIndex_ = index;
 }
 

@@ -1,49 +1,28 @@
 #include "filebrowser/OwnerDropHook.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
-#include <exception>
 #include <string>
 #include <vector>
 
 #include "filebrowser/FilelistView.h"
-#include "toolkit/Application.h"
 #include "toolkit/Utf.h"
 
-namespace {
-// One id per hooked list: the address of the hook object itself.
-UINT_PTR HookId(const TOwnerDropHook* hook) { return reinterpret_cast<UINT_PTR>(hook); }
-}  // namespace
-
-TOwnerDropHook::TOwnerDropHook(HWND owner, TDqFilelistView28& list) : owner_(owner), list_(list) {
-  if (!owner_) return;
-  hooked_ = SetWindowSubclass(owner_, HookProc, HookId(this), reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-  if (hooked_) DragAcceptFiles(owner_, TRUE);
+TOwnerDropHook::TOwnerDropHook(HWND owner, TDqFilelistView28& list)
+    : owner_(owner),
+      list_(list),
+      hook_(owner, [this](UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+        if (msg != WM_DROPFILES) return false;
+        Dropped(reinterpret_cast<HDROP>(wParam));
+        result = 0;
+        return true;
+      }) {
+  if (hook_.Installed()) DragAcceptFiles(owner_, TRUE);
 }
 
 TOwnerDropHook::~TOwnerDropHook() {
-  if (!hooked_ || !IsWindow(owner_)) return;
-  DragAcceptFiles(owner_, FALSE);
-  RemoveWindowSubclass(owner_, HookProc, HookId(this));
-}
-
-LRESULT CALLBACK TOwnerDropHook::HookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                          DWORD_PTR data) {
-  if (msg == WM_NCDESTROY) {
-    // The window goes first: there is nothing left to take off later.
-    auto* hook = reinterpret_cast<TOwnerDropHook*>(data);
-    RemoveWindowSubclass(hwnd, HookProc, id);
-    hook->hooked_ = false;
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
-  }
-  if (msg != WM_DROPFILES) return DefSubclassProc(hwnd, msg, wParam, lParam);
-  try {
-    reinterpret_cast<TOwnerDropHook*>(data)->Dropped(reinterpret_cast<HDROP>(wParam));
-  } catch (const std::exception& e) {
-    if (Application) Application->HandleException(e);
-  }
-  return 0;
+  // Gone with the window, the hook has nothing left to take off.
+  if (hook_.Installed()) DragAcceptFiles(owner_, FALSE);
 }
 
 void TOwnerDropHook::Dropped(HDROP drop) {

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "toolkit/NewWindowProc.h"
+
 class TDqFilelistView28;
 
 class TOwnerDropHook {
@@ -18,10 +20,9 @@ class TOwnerDropHook {
   HWND Owner() const { return owner_; }
 
  private:
-  static LRESULT CALLBACK HookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
   void Dropped(HDROP drop);
 
   HWND owner_;
   TDqFilelistView28& list_;
-  bool hooked_ = false;
+  TNewWindowProc hook_;
 };

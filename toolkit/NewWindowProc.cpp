@@ -6,7 +6,9 @@
 #include "toolkit/Control.h"
 
 TNewWindowProc::TNewWindowProc(const TControl& control, THandler handler)
-    : hwnd_(control.Handle()), handler_(std::move(handler)) {
+    : TNewWindowProc(control.Handle(), std::move(handler)) {}
+
+TNewWindowProc::TNewWindowProc(HWND hwnd, THandler handler) : hwnd_(hwnd), handler_(std::move(handler)) {
   if (hwnd_ && !SetWindowSubclass(hwnd_, Proc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this)))
     hwnd_ = nullptr;
 }

@@ -14,11 +14,14 @@ class TNewWindowProc {
   using THandler = std::function<bool(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
 
   TNewWindowProc(const TControl& control, THandler handler);
+  // A window the toolkit does not wrap (or that another component owns).
+  TNewWindowProc(HWND hwnd, THandler handler);
   TNewWindowProc(const TNewWindowProc&) = delete;
   TNewWindowProc& operator=(const TNewWindowProc&) = delete;
   ~TNewWindowProc();
 
   bool Installed() const { return hwnd_ != nullptr; }
+  HWND Window() const { return hwnd_; }
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);

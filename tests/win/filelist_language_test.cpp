@@ -3,6 +3,8 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <commoncontrols.h>
+#include <shellapi.h>
 
 #include "filebrowser/FilelistPopup.h"
 #include "filebrowser/lang/DqConsts.h"
@@ -100,6 +102,24 @@ TEST_F(FilelistTest, ParentDirCaptionIsTrimmedComparedWithoutCaseAndUsedFromTheN
   EXPECT_EQ(Captions(), (Names{" Up", "A"}));
   view->SortByColumn(view, 0);  // descending: the parent entry stays on top
   EXPECT_EQ(view->Item(0).Caption, " Up");
+}
+
+TEST_F(FilelistTest, TheParentPictureLeavesTheShellsNextIconsTheirOwnIndexes) {
+  // The shell gives one index for all its lists, so every list must have grown alike.
+  int counts[SHIL_JUMBO + 1] = {};
+  for (int which = 0; which <= SHIL_JUMBO; ++which) {
+    IImageList* list = nullptr;
+    ASSERT_EQ(SHGetImageList(which, __uuidof(IImageList), reinterpret_cast<void**>(&list)), S_OK);
+    counts[which] = ImageList_GetImageCount(reinterpret_cast<HIMAGELIST>(list));
+    list->Release();
+  }
+  for (int count : counts) EXPECT_EQ(count, counts[0]);
+  // An icon the shell has not handed out before (a folder drawn open) gets a picture of its own.
+  SHFILEINFOW sfi{};
+  ASSERT_NE(SHGetFileInfoW(Widen(dir.Path()).c_str(), 0, &sfi, sizeof sfi,
+                           SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON),
+            0u);
+  EXPECT_NE(sfi.iIcon, view->ParentImageIndex());
 }
 
 TEST_F(FilelistTest, ParentImageIsRecordedAndFoundAgainByTheNextList) {
