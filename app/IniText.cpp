@@ -5,6 +5,9 @@
 #include "toolkit/AsciiText.h"
 
 namespace {
+constexpr std::string_view kPitchNames[] = {"fpDefault", "fpVariable", "fpFixed"};
+constexpr std::string_view kStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   const char u = UpperAscii(c);
@@ -110,4 +113,23 @@ std::optional<std::pair<std::string, std::string>> SplitEntry(std::string_view e
   std::string property = TrimValue(entry.substr(dot + 1));
   if (component.empty() || property.empty()) return std::nullopt;
   return std::pair{std::move(component), std::move(property)};
+}
+
+std::string PitchText(TFontPitch pitch) { return std::string(kPitchNames[static_cast<int>(pitch)]); }
+
+std::optional<TFontPitch> ParsePitch(std::string_view text) {
+  const std::optional<int> member = ParseMember(text, kPitchNames);
+  if (!member) return std::nullopt;
+  return static_cast<TFontPitch>(*member);
+}
+
+std::string StylesText(const TFontStyles& s) {
+  const unsigned mask =
+      (s.Bold ? 1u : 0u) | (s.Italic ? 2u : 0u) | (s.Underline ? 4u : 0u) | (s.StrikeOut ? 8u : 0u);
+  return SetText(mask, kStyleNames);
+}
+
+TFontStyles ParseStyles(std::string_view text) {
+  const unsigned mask = ParseSet(text, kStyleNames);
+  return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0};
 }

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/FontStyle.h"
+
 // Leading and trailing blanks and control characters removed.
 std::string TrimValue(std::string_view text);
 
@@ -49,3 +51,11 @@ std::string JoinFour(const std::int32_t (&values)[4]);
 // A stored-property entry "Component.Property": split at the first ".", both halves
 // trimmed; nullopt without a "." or with an empty half.
 std::optional<std::pair<std::string, std::string>> SplitEntry(std::string_view entry);
+
+// A font's pitch as its member name ("fpFixed"), and back; nullopt for no member's name.
+std::string PitchText(TFontPitch pitch);
+std::optional<TFontPitch> ParsePitch(std::string_view text);
+
+// A font's styles as a set ("[fsBold,fsItalic]"), and back, leniently as ParseSet reads.
+std::string StylesText(const TFontStyles& styles);
+TFontStyles ParseStyles(std::string_view text);

@@ -51,3 +51,8 @@ bool NormalizeLineBreaks(std::string& text, const TLeadByteTable& lead) {
   text.swap(out);
   return true;
 }
+
+void CutAtFirstZero(std::string& text) {
+  const std::size_t nul = text.find('\0');
+  if (nul != std::string::npos) text.resize(nul);
+}

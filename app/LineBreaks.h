@@ -15,3 +15,6 @@ std::size_t CountLoneBreaks(std::string_view text, const TLeadByteTable& lead);
 // Turns every lone CR and every lone LF into CR LF. Costs one counting pass, and
 // one copying pass only when there is something to change. Returns true when it changed the text.
 bool NormalizeLineBreaks(std::string& text, const TLeadByteTable& lead);
+
+// The reader shows what comes before the first zero byte; cuts the text there.
+void CutAtFirstZero(std::string& text);

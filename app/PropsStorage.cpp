@@ -5,17 +5,9 @@
 
 namespace {
 constexpr std::string_view kFontPartNames[] = {"Charset", "Color", "Height", "Name", "Pitch", "Size", "Style"};
-constexpr std::string_view kPitchNames[] = {"fpDefault", "fpVariable", "fpFixed"};
-constexpr std::string_view kStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 constexpr int kStoredPixelsPerInch = 96;
 
 enum FontPart { fpCharset, fpColor, fpHeight, fpName, fpPitch, fpSize, fpStyle };
-
-unsigned StyleMask(const TFontStyles& s) {
-  return (s.Bold ? 1u : 0u) | (s.Italic ? 2u : 0u) | (s.Underline ? 4u : 0u) | (s.StrikeOut ? 8u : 0u);
-}
-
-TFontStyles StylesOf(unsigned mask) { return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0}; }
 
 // Values are written as they read back: trimmed, and quoted when the profile reader would strip quotes.
 std::string Stored(std::string_view text) { return QuoteValue(TrimValue(text)); }
@@ -29,9 +21,9 @@ std::string TPropsStorage::FontPartText(const TFont& font, int part) {
     case fpColor: return IntegerText(font.Color);
     case fpHeight: return IntegerText(MulDiv(font.Height, kStoredPixelsPerInch, font.PixelsPerInch));
     case fpName: return font.Name;
-    case fpPitch: return std::string(kPitchNames[static_cast<int>(font.Pitch)]);
+    case fpPitch: return PitchText(font.Pitch);
     case fpSize: return IntegerText(font.Size());
-    default: return SetText(StyleMask(font.Style), kStyleNames);
+    default: return StylesText(font.Style);
   }
 }
 
@@ -43,10 +35,10 @@ void TPropsStorage::SetFontPart(TFont& font, int part, std::string_view text) {
     case fpName: font.Name = std::string(text); break;
     case fpPitch:
       // A name that is no member leaves the pitch as it is.
-      if (const std::optional<int> pitch = ParseMember(text, kPitchNames)) font.Pitch = static_cast<TFontPitch>(*pitch);
+      if (const std::optional<TFontPitch> pitch = ParsePitch(text)) font.Pitch = *pitch;
       break;
     case fpSize: font.SetSize(IntegerValue(text)); break;
-    default: font.Style = StylesOf(ParseSet(text, kStyleNames)); break;
+    default: font.Style = ParseStyles(text); break;
   }
 }
 

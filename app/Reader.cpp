@@ -77,9 +77,7 @@ void TReader::Load(const std::string& path) {
     TReader* r;
     ~Unlock() { r->SetLockDrawing(false); }
   } unlock{this};
-  // The view keeps what comes before the first zero byte.
-  const size_t nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
+  CutAtFirstZero(text);
   const std::wstring wide = AnsiToWide(text);
   if (!SetTextW(wide)) {
     SetTextW(AnsiToWide(shown_));

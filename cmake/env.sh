@@ -107,7 +107,7 @@ scrivlet_build_win() {
   cmake --build "$SCRIVLET_BUILD/win" --target "$target" -j"$(nproc)" -- --no-print-directory >/dev/null
 }
 
-# The decoder's fuzz target, natively with clang's sanitizers.
+# The fuzz targets of every parser of outside input, natively with clang's sanitizers.
 scrivlet_build_fuzz() {
   cmake -S "$SCRIVLET_ROOT/fuzz" -B "$SCRIVLET_BUILD/fuzz" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
     -DSCRIVLET_JPEG_DIR="$SCRIVLET_JPEG/fuzz" >/dev/null

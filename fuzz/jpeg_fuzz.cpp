@@ -1,6 +1,7 @@
 // Feeds the JPEG decoder damaged streams: truncated and bit-flipped copies of
-// its seed (the About picture), mixed with libFuzzer's own mutations. A stream
-// may fail only with the decoder's own error; anything else is a crash.
+// its seeds (small hand-made pictures, and the About picture), mixed with
+// libFuzzer's own mutations. A stream may fail only with the decoder's own error;
+// anything else is a crash.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,16 +9,14 @@
 #include <string>
 
 #include "app/JpegDecoder.h"
+#include "fuzz/FuzzCheck.h"
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 
 namespace {
-// Decoding a huge bogus picture proves nothing but takes long.
-constexpr long long kMaxDecodedPixels = 1 << 20;
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+// Decoding a huge bogus picture proves nothing but takes long; the About picture
+// (250 x 298) stays well inside.
+constexpr long long kMaxDecodedPixels = 1 << 17;
 
 void CheckPixels(const TJpegHeader& header, const TJpegPixels& p) {
   Check(p.Width == header.Width && p.Height == header.Height);
@@ -40,7 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(header.Width > 0 && header.Height > 0);
     if (static_cast<long long>(header.Width) * header.Height > kMaxDecodedPixels) return 0;
     CheckPixels(header, DecodeJpeg(stream, TJpegPixelFormat::jf24Bit));
-    CheckPixels(header, DecodeJpeg(stream, TJpegPixelFormat::jf8Bit));
+    // The 256-colour form costs six times the other, in libjpeg's two-pass quantizer
+    // rather than in our code: one stream in sixteen, picked by its length, takes it too.
+    if (size % 16 == 0) CheckPixels(header, DecodeJpeg(stream, TJpegPixelFormat::jf8Bit));
   } catch (const EJPEG& e) {
     Check(e.Code() > 0 && std::string(e.what()) == "JPEG error #" + std::to_string(e.Code()));
   }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "toolkit/FontStyle.h"
 #include "toolkit/Handles.h"
 
 // A colour: an RGB value, or a system colour index with the high bit set.
@@ -18,15 +19,6 @@ constexpr TColor clWhite = 0xFFFFFF;
 
 COLORREF ColorToRGB(TColor color);
 
-enum class TFontPitch { fpDefault, fpVariable, fpFixed };
-
-struct TFontStyles {
-  bool Bold = false;
-  bool Italic = false;
-  bool Underline = false;
-  bool StrikeOut = false;
-  bool operator==(const TFontStyles&) const = default;
-};
 
 // A font value. Height is in pixels of the font's resolution (negative: the
 // character height); Size is the same in points.

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 #include "toolkit/AsciiText.h"
@@ -34,6 +35,15 @@ std::string FormatGeneralFloat(double value, char decimalSeparator) {
     if (IsDigit(c)) digits += c;
   }
   const int exponent = std::atoi(std::string(text.substr(ePos + 1)).c_str());
+  // Near the largest double the rounding may go past it, and such a text would not read
+  // back: the digits are then taken one unit of the last lower.
+  double check = 0;
+  if (exponent == std::numeric_limits<double>::max_exponent10 &&
+      std::from_chars(text.data(), text.data() + text.size(), check).ec == std::errc::result_out_of_range) {
+    std::size_t k = digits.size();
+    while (k > 0 && digits[k - 1] == '0') digits[--k] = '9';
+    if (k > 0) --digits[k - 1];
+  }
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string out = negative ? "-" : "";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -101,6 +102,17 @@ TEST(ParseFloat, AcceptsWhatTheToolkitWrites) {
   EXPECT_TRUE(std::isinf(v) && v < 0);
   ASSERT_TRUE(ParseFloat("nan", '.', v));
   EXPECT_TRUE(std::isnan(v));
+}
+
+TEST(ParseFloat, ReadsBackTheLargestNumbersWritten) {
+  // Rounded to 15 digits these lie past the largest double; the text must still read back.
+  for (const double value : {DBL_MAX, -DBL_MAX}) {
+    const std::string text = FormatGeneralFloat(value, '.');
+    double back = 0;
+    ASSERT_TRUE(ParseFloat(text, '.', back)) << text;
+    EXPECT_LE(std::fabs(back - value), std::fabs(value) * 1e-14) << text;
+  }
+  EXPECT_EQ(FormatGeneralFloat(DBL_MAX, '.'), "1.79769313486231E308");
 }
 
 TEST(ParseFloat, RejectsOtherTextAndLeavesTheResult) {
