@@ -26,17 +26,28 @@ std::int64_t ReadKilobytes(std::string_view text) {
   return ReadInteger(text.substr(0, k - 1));
 }
 
+template <class T>
+int Sign3(T a, T b) {
+  if (a < b) return -1;
+  if (b < a) return 1;
+  return 0;
+}
+
 // Character codes in order; for UTF-8 the byte order is the code point order.
 int CompareCodes(const std::string& a, const std::string& b) {
   const int r = a.compare(b);
   return (r > 0) - (r < 0);
 }
 
-template <class T>
-int Sign3(T a, T b) {
-  if (a < b) return -1;
-  if (b < a) return 1;
-  return 0;
+// The same with a..z read as A..Z.
+int CompareFolded(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t k = 0; k < n; ++k) {
+    const auto ca = static_cast<unsigned char>(UpperAscii(a[k]));
+    const auto cb = static_cast<unsigned char>(UpperAscii(b[k]));
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  return Sign3(a.size(), b.size());
 }
 
 }  // namespace
@@ -53,8 +64,8 @@ TSortEntry MakeSortEntry(const TSortTexts& texts, char decimalSeparator) {
   double date = 0;
   // Not-a-number would compare neither less nor greater than anything and break the order.
   if (ParseFloat(texts.DateKey, decimalSeparator, date) && !std::isnan(date)) e.DateKey = date;
-  e.TypeKey = UpperAscii(texts.TypeText);
-  e.AttrKey = UpperAscii(texts.AttrText);
+  e.TypeKey = texts.TypeText;
+  e.AttrKey = texts.AttrText;
   return e;
 }
 
@@ -75,13 +86,13 @@ int CompareEntries(const TSortEntry& a, const TSortEntry& b, const TSortState& s
         result = unit == fsKB ? Sign3(a.SizeKB, b.SizeKB) : Sign3(a.SizeByte, b.SizeByte);
         break;
       case kColType:
-        result = CompareCodes(a.TypeKey, b.TypeKey);
+        result = CompareFolded(a.TypeKey, b.TypeKey);
         break;
       case kColModified:
         result = sameEntry ? 0 : Sign3(a.DateKey, b.DateKey);
         break;
       case kColAttr:
-        result = CompareCodes(a.AttrKey, b.AttrKey);
+        result = CompareFolded(a.AttrKey, b.AttrKey);
         break;
       default:
         break;

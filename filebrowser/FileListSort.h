@@ -23,16 +23,17 @@ struct TSortState {
 };
 
 // What a comparison reads of one entry, worked out once per entry (MakeSortEntry) so that
-// sorting a large folder converts no text inside the comparison.
+// sorting a large folder converts no text inside the comparison. The views are into the
+// entry's own texts, not copies: the entry must outlive its key.
 struct TSortEntry {
-  std::string Caption;       // as shown; tells the parent entry by its caption
+  std::string_view Caption;  // as shown; tells the parent entry by its caption
   std::string UpperName;     // the caption upper-cased by the locale's rules
   bool IsDir = false;        // kind (sub-item 5) is exactly "dir"
   std::int64_t SizeKB = 0;   // sub-item 0 read as a kilobyte text ("12 KB")
   std::int64_t SizeByte = 0; // sub-item 0 read as a byte count ("12345")
   double DateKey = 0;        // sub-item 6
-  std::string TypeKey;       // sub-item 1 with a..z folded to upper case
-  std::string AttrKey;       // sub-item 3 likewise
+  std::string_view TypeKey;  // sub-item 1, compared with a..z folded to upper case
+  std::string_view AttrKey;  // sub-item 3 likewise
 };
 
 // The texts of one list entry as the listing wrote them.

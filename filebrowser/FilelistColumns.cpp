@@ -34,12 +34,6 @@ void BuildColumns(TListView& view, TLanguage language, const TColumnLayout (&col
     view.AddColumn({std::string(LanguageText(columns[i].Title, language)), widths[i], columns[i].Alignment});
 }
 
-const std::string& SubItem(const TListItem& item, int index) {
-  static const std::string kNone;
-  return static_cast<std::size_t>(index) < item.SubItems.size() ? item.SubItems[static_cast<std::size_t>(index)]
-                                                                 : kNone;
-}
-
 // Upper case by the locale's rules, which for plain ASCII are those of a to z.
 std::string UpperCaseText(const std::string& text) {
   bool ascii = true;
@@ -67,15 +61,15 @@ TSortEntry TDqFilelistView28::SortEntryOf(const TListItem& item, int column) con
   std::string upper;
   TSortTexts texts;
   texts.Caption = item.Caption;
-  texts.Kind = SubItem(item, kSubKind);
+  texts.Kind = item.SubItems[kSubKind];
   if (all || column == kColName) {
     upper = UpperCaseText(item.Caption);
     texts.UpperName = upper;
   }
-  if (all || column == kColSize) texts.SizeText = SubItem(item, kSubSize);
-  if (all || column == kColType) texts.TypeText = SubItem(item, kSubType);
-  if (all || column == kColModified) texts.DateKey = SubItem(item, kSubDateKey);
-  if (all || column == kColAttr) texts.AttrText = SubItem(item, kSubAttr);
+  if (all || column == kColSize) texts.SizeText = item.SubItems[kSubSize];
+  if (all || column == kColType) texts.TypeText = item.SubItems[kSubType];
+  if (all || column == kColModified) texts.DateKey = item.SubItems[kSubDateKey];
+  if (all || column == kColAttr) texts.AttrText = item.SubItems[kSubAttr];
   return MakeSortEntry(texts, FormatSettings.DecimalSeparator);
 }
 
@@ -87,12 +81,16 @@ void TDqFilelistView28::CompareItems(TComponent*, const TListItem& item1, const 
 
 void TDqFilelistView28::SortEntries() {
   // Each entry's key is worked out once, not in every comparison, and only for the
-  // sort column.
-  // The keys' storage is kept from one sort to the next.
-  const std::vector<TListItem>& items = Items();
-  sortKeys_.resize(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) sortKeys_[i] = SortEntryOf(items[i], sort_.Column);
-  Reorder(SortedOrder(sortKeys_, sort_, fileSize_, parentDirCaption_));
+  // sort column. The keys refer to the captions, so they go before the entries move.
+  std::vector<std::size_t> order;
+  {
+    const std::vector<TListItem>& items = Items();
+    std::vector<TSortEntry> keys;
+    keys.reserve(items.size());
+    for (const TListItem& item : items) keys.push_back(SortEntryOf(item, sort_.Column));
+    order = SortedOrder(keys, sort_, fileSize_, parentDirCaption_);
+  }
+  Reorder(order);
 }
 
 void TDqFilelistView28::SortByColumn(TComponent*, int column) {

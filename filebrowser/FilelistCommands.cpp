@@ -20,10 +20,9 @@
 #include "toolkit/Utf.h"
 
 namespace {
-const std::string& SubItem(const TListItem& item, int index) {
-  static const std::string kNone;
-  return static_cast<std::size_t>(index) < item.SubItems.size() ? item.SubItems[static_cast<std::size_t>(index)]
-                                                                 : kNone;
+// Empty beyond the item's last sub-item.
+std::string SubItem(const TListItem& item, int index) {
+  return std::string(item.SubItems[static_cast<std::size_t>(index)]);
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -32,6 +32,8 @@ struct TDqFilelistView28::TListingScratch {
   // The date text of the last entry: files written in the same second share it.
   std::uint64_t DateSecond = ~std::uint64_t{0};
   std::string DateText;
+  // The texts of the entry being added, before they are packed into it.
+  std::string Path;
 
   const std::string& DateTextOf(const FILETIME& time, const std::string& datePattern,
                                 const std::string& timePattern);
@@ -170,29 +172,34 @@ void TDqFilelistView28::AddFound(TListingScratch& scratch, const TFound& found, 
   const bool isDir = (found.Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   const char* kind = isDir ? "dir" : "file";
 
-  // A spare item's texts are overwritten in place: a large listing then allocates little.
-  TListItem item = TakeSpareItem();
-  item.SubItems.resize(7);
-  std::string& path = item.SubItems[kSubPath];
+  TListItem item;
+  std::string& path = scratch.Path;
   path.assign(scratch.Folder);
   AppendUtf8(found.Name, path);
   const std::string_view name = std::string_view(path).substr(scratch.Folder.size());
+  std::string_view texts[7];
+  texts[kSubPath] = path;
+  texts[kSubKind] = kind;
+  const std::string dateKey = DateKeyText(found.LastWrite);
+  texts[kSubDateKey] = dateKey;
+  std::string sizeText, attributes;
   if (parent) {
     item.Caption.assign(parentDirCaption_);
     item.ImageIndex = parentImageIndex_;
-    for (int k = kSubSize; k <= kSubAttr; ++k) item.SubItems[static_cast<std::size_t>(k)].assign(" ");
+    for (int k = kSubSize; k <= kSubAttr; ++k) texts[k] = " ";
   } else {
     const TShellInfoCache::TAnswer& shell = scratch.Shell.Query(scratch.FolderW, found.Name, found.Attributes);
     if (hideFileExt_) item.Caption.assign(CaptionFor(name, true));
     else item.Caption.assign(name);
     item.ImageIndex = shell.IconIndex;
-    item.SubItems[kSubSize].assign(EntrySizeText(fileSize_, kind, found.Size));
-    item.SubItems[kSubType].assign(shell.TypeName);
-    item.SubItems[kSubDate].assign(scratch.DateTextOf(found.LastWrite, datePattern_, timePattern_));
-    item.SubItems[kSubAttr].assign(AttributeLetters(found.Attributes));
+    sizeText = EntrySizeText(fileSize_, kind, found.Size);
+    texts[kSubSize] = sizeText;
+    texts[kSubType] = shell.TypeName;
+    texts[kSubDate] = scratch.DateTextOf(found.LastWrite, datePattern_, timePattern_);
+    attributes = AttributeLetters(found.Attributes);
+    texts[kSubAttr] = attributes;
   }
-  item.SubItems[kSubKind].assign(kind);
-  item.SubItems[kSubDateKey].assign(DateKeyText(found.LastWrite));
+  item.SubItems.Assign(texts, 7);
   AddItem(std::move(item));
   added = true;
 }
@@ -211,8 +218,7 @@ void TDqFilelistView28::AddDrives() {
       TListItem item;
       if (SmallImages()) item.ImageIndex = shell.IconIndex;
       item.Caption = DriveCaption(letter, shell.DisplayName);
-      item.SubItems.reserve(6);
-      item.SubItems.push_back(DriveTypeText(root));
+      const std::string typeText = DriveTypeText(root);
       // Removable and CD drives are never asked: the medium would spin up or be waited for.
       std::int64_t totalKB = 0, freeKB = 0;
       const UINT type = GetDriveTypeW(Widen(root).c_str());
@@ -220,11 +226,8 @@ void TDqFilelistView28::AddDrives() {
         totalKB = DiskSizeKB(root);
         freeKB = DiskFreeKB(root);
       }
-      item.SubItems.push_back(DriveSizeText(totalKB, FormatSettings.ThousandSeparator));
-      item.SubItems.push_back(DriveSizeText(freeKB, FormatSettings.ThousandSeparator));
-      item.SubItems.emplace_back();
-      item.SubItems.push_back(root);
-      item.SubItems.emplace_back("drv");
+      item.SubItems = {typeText, DriveSizeText(totalKB, FormatSettings.ThousandSeparator),
+                       DriveSizeText(freeKB, FormatSettings.ThousandSeparator), "", root, "drv"};
       AddItem(std::move(item));
     } catch (const std::exception&) {
       continue;

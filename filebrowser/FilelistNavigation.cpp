@@ -13,10 +13,9 @@ namespace {
 // A drag starts once the mouse has moved the usual threshold plus this much.
 constexpr int kDragThreshold = 5 + 10;
 
-const std::string& SubItem(const TListItem& item, int index) {
-  static const std::string kNone;
-  return static_cast<std::size_t>(index) < item.SubItems.size() ? item.SubItems[static_cast<std::size_t>(index)]
-                                                                 : kNone;
+// Empty beyond the item's last sub-item.
+std::string SubItem(const TListItem& item, int index) {
+  return std::string(item.SubItems[static_cast<std::size_t>(index)]);
 }
 
 // "C:\" and the like: the second-to-last character is the drive's colon.

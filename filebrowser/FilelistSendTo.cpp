@@ -26,10 +26,9 @@
 #include "toolkit/Utf.h"
 
 namespace {
-const std::string& SubItem(const TListItem& item, int index) {
-  static const std::string kNone;
-  return static_cast<std::size_t>(index) < item.SubItems.size() ? item.SubItems[static_cast<std::size_t>(index)]
-                                                                 : kNone;
+// Empty beyond the item's last sub-item.
+std::string SubItem(const TListItem& item, int index) {
+  return std::string(item.SubItems[static_cast<std::size_t>(index)]);
 }
 
 bool IsFolder(const std::string& path) {

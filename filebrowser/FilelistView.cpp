@@ -191,9 +191,8 @@ std::int64_t TDqFilelistView28::SelectedSize() const {
   std::int64_t total = 0;
   for (int i = NextSelected(-1); i >= 0; i = NextSelected(i)) {
     const TListItem& item = Item(i);
-    if (item.SubItems.size() <= static_cast<std::size_t>(kSubPath)) continue;
     // The entry's own path: the current directory may have been moved by someone else.
-    const std::string& path = item.SubItems[kSubPath];
+    const std::string path(item.SubItems[kSubPath]);
     if (ExtractFileName(path).empty()) continue;  // a drive root names no entry
     WIN32_FIND_DATAW found;
     UniqueFind find(FindFirstFileW(Widen(path).c_str(), &found));

@@ -249,7 +249,6 @@ class TDqFilelistView28 : public TListView {
   int parentImageIndex_ = -1;
   std::array<std::string, 7> driveTypeNames_;
   TSortState sort_;
-  std::vector<TSortEntry> sortKeys_;
   bool folderColumnsInPlace_ = false;
   int folderSearches_ = 0;
   UniqueBitmap arrowUp_;

@@ -47,8 +47,8 @@ bool TFolderScan::Run(const std::wstring& folder) {
     }
     if (!kept) continue;
     TScannedEntry entry;
-    entry.NameAt = names_.size();
-    entry.NameLength = name.size();
+    entry.NameAt = static_cast<std::uint32_t>(names_.size());
+    entry.NameLength = static_cast<std::uint16_t>(name.size());
     entry.Attributes = fd.dwFileAttributes;
     entry.Size = static_cast<std::int64_t>((static_cast<std::uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow);
     entry.LastWrite = fd.ftLastWriteTime;

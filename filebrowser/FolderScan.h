@@ -13,12 +13,13 @@
 
 #include "filebrowser/MaskPattern.h"
 
+// Every entry of a large folder is held until the listing ends: the fields are packed.
 struct TScannedEntry {
-  std::size_t NameAt = 0;
-  std::size_t NameLength = 0;
-  DWORD Attributes = 0;
   std::int64_t Size = 0;
   FILETIME LastWrite{};
+  std::uint32_t NameAt = 0;  // in wide characters: the names would fill 8 GB before it overflowed
+  DWORD Attributes = 0;
+  std::uint16_t NameLength = 0;  // at most MAX_PATH
 };
 
 class TFolderScan {

@@ -19,7 +19,7 @@ int ColumnFormat(TAlignment alignment) {
 }
 
 // Copies as much of the text as the window's buffer takes.
-void CopyText(const std::string& text, wchar_t* buffer, int capacity) {
+void CopyText(std::string_view text, wchar_t* buffer, int capacity) {
   if (!buffer || capacity <= 0) return;
   const std::wstring wide = Widen(text);
   const std::size_t n = std::min(wide.size(), static_cast<std::size_t>(capacity - 1));
@@ -206,19 +206,12 @@ void TListView::DeleteItem(int index) {
 }
 
 void TListView::Clear() {
-  spares_.swap(items_);
+  // Each item holds one allocation for all its texts: keeping the old items to refill
+  // would save little time and hold a second array beside the new one.
   items_.clear();
-  items_.reserve(spares_.size());
   if (!Handle()) return;
   ListView_DeleteAllItems(Handle());
   publishedCount_ = 0;
-}
-
-TListItem TListView::TakeSpareItem() {
-  if (spares_.empty()) return {};
-  TListItem item = std::move(spares_.back());
-  spares_.pop_back();
-  return item;
 }
 
 void TListView::PublishCountNow() {
@@ -418,12 +411,10 @@ void TListView::FillDisplayInfo(NMLVDISPINFOW& info) {
   if (it.iItem < 0 || it.iItem >= Count()) return;
   const TListItem& item = items_[static_cast<std::size_t>(it.iItem)];
   if (it.mask & LVIF_TEXT) {
-    static const std::string kNone;
-    const std::string* text = &kNone;
-    if (it.iSubItem == 0) text = &item.Caption;
-    else if (it.iSubItem > 0 && static_cast<std::size_t>(it.iSubItem - 1) < item.SubItems.size())
-      text = &item.SubItems[static_cast<std::size_t>(it.iSubItem - 1)];
-    CopyText(*text, it.pszText, it.cchTextMax);
+    std::string_view text;
+    if (it.iSubItem == 0) text = item.Caption;
+    else if (it.iSubItem > 0) text = item.SubItems[static_cast<std::size_t>(it.iSubItem - 1)];
+    CopyText(text, it.pszText, it.cchTextMax);
   }
   if (it.mask & LVIF_IMAGE) it.iImage = item.ImageIndex;
 }

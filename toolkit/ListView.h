@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "toolkit/Control.h"
+#include "toolkit/SubItems.h"
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -22,7 +23,7 @@ enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 struct TListItem {
   std::string Caption;
   int ImageIndex = -1;
-  std::vector<std::string> SubItems;
+  TSubItems SubItems;
 };
 
 struct TListColumn {
@@ -76,12 +77,8 @@ class TListView : public TControl {
   // Replaces the item's texts and image; its selection state stays.
   void SetItem(int index, TListItem item);
   void DeleteItem(int index);
-  // Removes every item. The removed items are kept as spares until the next Clear.
+  // Removes every item; the array keeps its size for the next filling.
   void Clear();
-  // An item to fill and hand to AddItem: a spare left by Clear (with stale texts, whose
-  // storage assignments reuse) or a new one. Refilling a list of many items this way
-  // spares a heap allocation per text.
-  TListItem TakeSpareItem();
 
   // Between the outermost BeginUpdate and its EndUpdate the window does not repaint.
   void BeginUpdate();
@@ -153,7 +150,6 @@ class TListView : public TControl {
   bool EndLabelEdit(const NMLVDISPINFOW& info);
 
   std::vector<TListItem> items_;
-  std::vector<TListItem> spares_;
   std::vector<TListColumn> columns_;
   TViewStyle viewStyle_ = TViewStyle::vsIcon;
   bool showColumnHeaders_ = true;

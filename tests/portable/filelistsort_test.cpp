@@ -44,7 +44,7 @@ std::vector<std::string> Sorted(const std::vector<TSortEntry>& entries, const TS
                                 TFileSize unit = fsKB) {
   std::vector<std::string> captions;
   for (std::size_t k : SortedOrder(entries, state, unit, kParent)) {
-    captions.push_back(entries[k].Caption);
+    captions.emplace_back(entries[k].Caption);
   }
   return captions;
 }
@@ -233,12 +233,15 @@ TEST(SortedOrderTest, AscendingModifiedPlacesTheParentByItsDate) {
 }
 
 TEST(SortedOrderTest, LargeFolderInNameOrder) {
-  std::vector<TSortEntry> entries;
+  // The entries refer to their captions.
+  std::vector<std::string> names;
   for (int k = 9999; k >= 0; --k) {
     char name[16];
     std::snprintf(name, sizeof name, "f%05d.txt", k);
-    entries.push_back(File(name));
+    names.emplace_back(name);
   }
+  std::vector<TSortEntry> entries;
+  for (const std::string& name : names) entries.push_back(File(name));
   entries.push_back(Parent());
   const std::vector<std::size_t> order = SortedOrder(entries, AfterListing(), fsKB, kParent);
   ASSERT_EQ(order.size(), entries.size());

@@ -122,7 +122,7 @@ TEST_F(FilelistCommandsTest, RenameRulesReadOnlyExistingNamesAndCase) {
   // The platform here reports every file archived: the entry's letters are set as a
   // read-only file without the archive mark would show them.
   TListItem readOnly = Entry("r.txt");
-  readOnly.SubItems[kSubAttr] = "R";
+  readOnly.SubItems.Set(kSubAttr, "R");
   view->SetItem(IndexOf("r.txt"), readOnly);
   Select({"r.txt"});
   Press(VK_F2);

@@ -86,7 +86,7 @@ TEST_F(FilelistTest, EntriesCarryTheDocumentedSubItems) {
 
   const TListItem& parent = Entry(" Parent");
   EXPECT_EQ(parent.ImageIndex, view->ParentImageIndex());
-  EXPECT_EQ(Names(parent.SubItems.begin(), parent.SubItems.begin() + 4), (Names{" ", " ", " ", " "}));
+  for (int k = kSubSize; k <= kSubAttr; ++k) EXPECT_EQ(parent.SubItems[k], " ") << k;
   EXPECT_EQ(parent.SubItems[kSubPath], dir.Path() + "..");
   EXPECT_EQ(parent.SubItems[kSubKind], "dir");
   // The window shows the texts in the columns.
@@ -153,7 +153,7 @@ TEST_F(FilelistTest, AttributeSetAdmitsHiddenAndReadOnlySystemEntriesOnlyWithThe
   EXPECT_GE(IndexOf("hidden.txt"), 0);
   EXPECT_GE(IndexOf("HiddenDir"), 0);
   EXPECT_GE(IndexOf("rs.txt"), 0);
-  const std::string rs = Entry("rs.txt").SubItems[kSubAttr];
+  const std::string rs(Entry("rs.txt").SubItems[kSubAttr]);
   EXPECT_EQ(rs.substr(rs.size() - 2), "RS");  // some file systems add the archive bit
 
   view->SetFileType({ftReadOnly, ftArchive, ftNormal});
@@ -171,7 +171,7 @@ TEST_F(FilelistTest, SizesInKilobytesAndBytes) {
   for (auto& [name, bytes] : files) WriteSized(name, bytes);
   dir.MakeDir("folder");
   ListTempDir();
-  const auto size = [&](const char* name) { return Entry(name).SubItems[kSubSize]; };
+  const auto size = [&](const char* name) { return std::string(Entry(name).SubItems[kSubSize]); };
   EXPECT_EQ(size("s0"), "0 KB");
   EXPECT_EQ(size("s1"), "1 KB");
   EXPECT_EQ(size("s1023"), "1 KB");
@@ -275,7 +275,7 @@ TEST_F(FilelistTest, DatePatternsComeFromTheFormatsAtTheTimeOfListing) {
   FileTimeToSystemTime(&local, &st);
   char day[16];
   std::snprintf(day, sizeof day, "%04d-%02d-%02d ", st.wYear, st.wMonth, st.wDay);
-  const std::string text = Entry("dated.txt").SubItems[kSubDate];
+  const std::string text(Entry("dated.txt").SubItems[kSubDate]);
   EXPECT_EQ(text.substr(0, 11), day);
   EXPECT_EQ(text.substr(text.size() - 2), st.wHour >= 12 ? "PM" : "AM");
 }

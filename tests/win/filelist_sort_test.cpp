@@ -121,7 +121,8 @@ TEST_F(FilelistSortTest, AttrComparesTheLetterTexts) {
 TEST_F(FilelistSortTest, TypeSortsFilesByTheirTypeTextsWithoutRegardToCase) {
   view->SortByColumn(view, 2);
   EXPECT_EQ(view->Item(0).Caption, " Parent");
-  auto folded = [](std::string s) {
+  auto folded = [](std::string_view text) {
+    std::string s(text);
     for (char& c : s)
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return s;

@@ -111,7 +111,7 @@ TEST_F(ListViewTest, AlphaSortIsStableAndUsesTheCompareEvent) {
   };
   list->AlphaSort();
   std::vector<std::string> subs;
-  for (const TListItem& it : list->Items()) subs.push_back(it.SubItems[0]);
+  for (const TListItem& it : list->Items()) subs.emplace_back(it.SubItems[0]);
   EXPECT_EQ(subs, (std::vector<std::string>{"2", "4", "1", "3"}));
 }
 
@@ -130,14 +130,14 @@ TEST_F(ListViewTest, RecreatingTheWindowKeepsItemsColumnsSelectionAndFocus) {
   EXPECT_EQ(ShownText(*list, 2, 1), "c-sub");
 }
 
-TEST_F(ListViewTest, ClearKeepsTheItemsAsSparesWithTheirStorage) {
+TEST_F(ListViewTest, ClearEmptiesTheListAndTheWindowForTheNextFilling) {
   list->AddItem({"a rather long caption that needs the heap", 3, {"x", "y"}});
   list->Clear();
   EXPECT_EQ(list->Count(), 0);
   EXPECT_EQ(WindowCount(), 0);
-  TListItem spare = list->TakeSpareItem();
-  EXPECT_GE(spare.Caption.capacity(), std::string("a rather long caption that needs the heap").size());
-  EXPECT_EQ(list->TakeSpareItem().Caption, "");  // no spares left: a new item
+  list->AddItem({"b", -1, {"z"}});
+  EXPECT_EQ(WindowCount(), 1);
+  EXPECT_EQ(ShownText(*list, 0, 1), "z");
 }
 
 TEST_F(ListViewTest, StylePropertiesChangeTheLiveWindow) {
