@@ -65,7 +65,7 @@ void TDqDirTree21::ShowFolderContents() {
         SHFILEINFOW info{};
         SHGetFileInfoW(Widen(full).c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
         item.ImageIndex = info.iIcon;
-        item.SubItems.push_back(full);
+        item.SubItems.Append(full);
         contentsList_->AddItem(std::move(item));
       } while (FindNextFileW(search.get(), &found));
     }
@@ -90,7 +90,7 @@ void TDqDirTree21::ContentsOpen() {
   const int index = contentsList_->Selected();
   contentsWindow_->Hide();
   if (index >= 0) {
-    const std::string file = contentsList_->Item(index).SubItems.at(0);
+    const std::string file(contentsList_->Item(index).SubItems[0]);
     ShellExecuteWithMessage("Open", file, "", ExtractFilePath(file), SW_SHOW);
   }
   contentsWindow_->Show();
@@ -99,7 +99,7 @@ void TDqDirTree21::ContentsOpen() {
 void TDqDirTree21::ContentsOk() {
   if (!contentsWindow_ || !contentsList_) return;
   const int index = contentsList_->Selected();
-  selectedFile_ = index >= 0 ? contentsList_->Item(index).SubItems.at(0) : std::string();
+  selectedFile_ = index >= 0 ? std::string(contentsList_->Item(index).SubItems[0]) : std::string();
   if (index >= 0 && OnFileChange) OnFileChange(this, selectedFile_);
   contentsWindow_->Hide();
   // The window goes once the button's click has returned.

@@ -165,12 +165,12 @@ void TDqDirTree21::DragDrop(TComponent* source, int x, int y) {
     for (int i = 0; i < fileList_->Count(); ++i) {
       if (!fileList_->IsSelected(i)) continue;
       const TListItem& item = fileList_->Item(i);
-      if (item.SubItems.size() <= kSubKind) continue;
+      // A missing sub-item reads empty.
       if (item.SubItems[kSubKind] == "DIR" || item.SubItems[kSubKind] == "dir") {
         fileList_->SetSelected(i, false);
         continue;
       }
-      if (item.SubItems[kSubKind] == "file") files.push_back(item.SubItems[kSubPath]);
+      if (item.SubItems[kSubKind] == "file") files.emplace_back(item.SubItems[kSubPath]);
     }
     if (files.empty()) {
       WarningBox(Msg(TStringKey::MsgNoFileSelected));
