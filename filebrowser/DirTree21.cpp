@@ -6,35 +6,25 @@
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/FilelistView.h"
 #include "filebrowser/FolderNodes.h"
+#include "filebrowser/ShellNotify.h"
 #include "filebrowser/lang/LanguageDefaults.h"
 #include "filebrowser/lang/SharedMessages.h"
 #include "filebrowser/shell/DiskSpace.h"
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/PathRules.h"
 #include "toolkit/Application.h"
+#include "toolkit/Handles.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Form.h"
 #include "toolkit/MessageWindow.h"
 #include "toolkit/Utf.h"
 
 namespace {
-constexpr UINT kTreeNotifyMessage = WM_USER + 2;
-constexpr LONG kNotifyEvents = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_DRIVEREMOVED | SHCNE_DRIVEADD | SHCNE_RENAMEFOLDER;
-constexpr int kNotifySources = SHCNRF_InterruptLevel | SHCNRF_ShellLevel;
 
 bool IsFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
-
-// Stops the window's drawing until the end of the scope.
-class TLockWindowUpdate {
- public:
-  explicit TLockWindowUpdate(HWND hwnd) { LockWindowUpdate(hwnd); }
-  TLockWindowUpdate(const TLockWindowUpdate&) = delete;
-  TLockWindowUpdate& operator=(const TLockWindowUpdate&) = delete;
-  ~TLockWindowUpdate() { LockWindowUpdate(nullptr); }
-};
 }  // namespace
 
 TDqDirTree21::TDqDirTree21(TComponent* owner, TControl* parent) : TCustomTreeView(owner, parent, TDeferHandle{}) {
@@ -50,11 +40,7 @@ TDqDirTree21::TDqDirTree21(TComponent* owner, TControl* parent) : TCustomTreeVie
   notifyWindow_ = Create<TMessageWindow>(this, [this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return ShellNotifyWndProc(msg, wParam, lParam, result);
   });
-  notifyEntry_.pidl = nullptr;  // the whole shell name space
-  notifyEntry_.fRecursive = TRUE;
-  notifyId_ = SHChangeNotifyRegister(notifyWindow_->Handle(), kNotifySources, kNotifyEvents, kTreeNotifyMessage, 1,
-                                     &notifyEntry_);
-  if (notifyId_ == 0) throw Exception("Unable to register SHChangeNotify");
+  notifyId_ = RegisterFolderNotifications(notifyWindow_->Handle());
   if (!menu_) BuildMenu();
   OnExpanding = [this](TComponent* sender, TTreeNode node, bool& allow) { NodeExpanding(sender, node, allow); };
   SetReadOnly(false);
@@ -308,7 +294,7 @@ void TDqDirTree21::KeyUp(WORD& key, TShiftState shift) {
 // ---- shell notifications --------------------------------------------------------------------
 
 bool TDqDirTree21::ShellNotifyWndProc(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
-  if (msg != kTreeNotifyMessage) return false;
+  if (msg != kShellNotifyMessage) return false;
   result = 0;
   switch (lParam) {
     case SHCNE_MKDIR:

@@ -144,7 +144,6 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   bool dragDropEnabled_ = true;
   TLanguage language_ = lnSysDefault;
   HIMAGELIST images_ = nullptr;
-  SHChangeNotifyEntry notifyEntry_{};
   ULONG notifyId_ = 0;
   TMessageWindow* notifyWindow_ = nullptr;
   TForm* contentsWindow_ = nullptr;

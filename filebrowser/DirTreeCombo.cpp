@@ -19,8 +19,6 @@ namespace {
 constexpr int kButtonSize = 17;
 // The platform's combo-box arrow bitmap (defined only with OEMRESOURCE).
 constexpr WORD kObmCombo = 32738;
-constexpr LONG kNotifyEvents = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_DRIVEREMOVED | SHCNE_DRIVEADD | SHCNE_RENAMEFOLDER;
-constexpr int kNotifySources = SHCNRF_InterruptLevel | SHCNRF_ShellLevel;
 
 bool SameTextNoCase(const std::string& a, const std::string& b) {
   const std::wstring wa = Widen(a), wb = Widen(b);
@@ -71,11 +69,7 @@ TDqDirTreeCombo28::TDqDirTreeCombo28(TComponent* owner, TControl* parent)
   notifyWindow_ = Create<TMessageWindow>(this, [this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return ShellNotifyWndProc(msg, wParam, lParam, result);
   });
-  notifyEntry_.pidl = nullptr;  // the whole shell name space
-  notifyEntry_.fRecursive = TRUE;
-  notifyId_ = SHChangeNotifyRegister(notifyWindow_->Handle(), kNotifySources, kNotifyEvents, kShellNotifyMessage, 1,
-                                     &notifyEntry_);
-  if (notifyId_ == 0) throw Exception("Unable to register SHChangeNotify");
+  notifyId_ = RegisterFolderNotifications(notifyWindow_->Handle());
 
   SetShowHint(true);
   SetLanguage(lnSysDefault);

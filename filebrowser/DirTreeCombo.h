@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "filebrowser/ShellNotify.h"
 #include "filebrowser/lang/Language.h"
 #include "toolkit/ControlCanvas.h"
 #include "toolkit/Edit.h"
@@ -25,8 +26,6 @@ class THintWindow;
 
 using TPathChangeEvent = std::function<void(TComponent* sender, const std::string& selectedPath)>;
 
-// The message the shell's change notifications arrive with.
-inline constexpr UINT kShellNotifyMessage = WM_USER + 2;
 
 class TDqDirTreeCombo28 : public TEdit {
  public:
@@ -113,7 +112,6 @@ class TDqDirTreeCombo28 : public TEdit {
   TControlCanvas canvas_;
   const std::string about_ = "Version 2.8.7.9";
   std::string lastOpenedPath_;
-  SHChangeNotifyEntry notifyEntry_{};
   ULONG notifyId_ = 0;
   TMessageWindow* notifyWindow_ = nullptr;
   TLanguage language_ = lnSysDefault;

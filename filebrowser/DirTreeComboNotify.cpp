@@ -6,17 +6,9 @@
 #include "filebrowser/lang/LanguageDefaults.h"
 #include "filebrowser/lang/SharedMessages.h"
 #include "toolkit/Application.h"
+#include "toolkit/Handles.h"
 
 namespace {
-// Stops the window's drawing until the end of the scope.
-class TLockWindowUpdate {
- public:
-  explicit TLockWindowUpdate(HWND hwnd) { LockWindowUpdate(hwnd); }
-  TLockWindowUpdate(const TLockWindowUpdate&) = delete;
-  TLockWindowUpdate& operator=(const TLockWindowUpdate&) = delete;
-  ~TLockWindowUpdate() { LockWindowUpdate(nullptr); }
-};
-
 bool IsFolderEvent(LPARAM event) {
   switch (event) {
     case SHCNE_MKDIR:

@@ -153,3 +153,12 @@ class ComPtr {
  private:
   T* p_ = nullptr;
 };
+
+// Stops the window's drawing until the end of the scope.
+class TLockWindowUpdate {
+ public:
+  explicit TLockWindowUpdate(HWND hwnd) { LockWindowUpdate(hwnd); }
+  TLockWindowUpdate(const TLockWindowUpdate&) = delete;
+  TLockWindowUpdate& operator=(const TLockWindowUpdate&) = delete;
+  ~TLockWindowUpdate() { LockWindowUpdate(nullptr); }
+};
