@@ -37,38 +37,25 @@ std::vector<std::u16string> ReadDropFilesBlock(const unsigned char* data, std::s
   const std::size_t offset = GetUint32(data);
   const bool wide = GetUint32(data + 16) != 0;
   if (offset > size) return names;
-  std::size_t at = offset;
-  if (wide) {
+  const std::size_t unit = wide ? 2 : 1;
+  // Each name's closing NUL is found first and the name copied whole; a name with
+  // no NUL before the block ends, or an empty one (the list's end), stops the reading.
+  for (std::size_t at = offset;;) {
+    std::size_t end = at;
+    while (end + unit <= size && (data[end] | (wide ? data[end + 1] : 0)) != 0) end += unit;
+    if (end + unit > size || end == at) break;
     std::u16string name;
-    while (at + 2 <= size) {
-      const char16_t unit = static_cast<char16_t>(data[at] | (data[at + 1] << 8));
-      at += 2;
-      if (unit != 0) {
-        name.push_back(unit);
-        continue;
-      }
-      if (name.empty()) break;  // the closing NUL
-      names.push_back(std::move(name));
-      name.clear();
-    }
-    return names;
-  }
-  std::string name;
-  while (at < size) {
-    const char byte = static_cast<char>(data[at++]);
-    if (byte != '\0') {
-      name.push_back(byte);
-      continue;
-    }
-    if (name.empty()) break;
-    if (fromAnsi) {
-      names.push_back(fromAnsi(name));
+    if (wide) {
+      name.resize((end - at) / 2);
+      for (std::size_t i = 0; i < name.size(); ++i)
+        name[i] = static_cast<char16_t>(data[at + 2 * i] | (data[at + 2 * i + 1] << 8));
+    } else if (fromAnsi) {
+      name = fromAnsi(std::string_view(reinterpret_cast<const char*>(data + at), end - at));
     } else {
-      std::u16string latin;
-      for (char c : name) latin.push_back(static_cast<unsigned char>(c));
-      names.push_back(std::move(latin));
+      name.assign(data + at, data + end);  // Latin-1
     }
-    name.clear();
+    names.push_back(std::move(name));
+    at = end + unit;
   }
   return names;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The clipboard's and the shell's file-drop block: a 20-byte header (offset of the
 // names, drop point, non-client flag, wide flag) followed by the names, each closed by
-// a NUL, and one more NUL. Built and read byte by byte, so that any block another
-// program hands us can be read without trusting its header.
+// a NUL, and one more NUL. Read without trusting the header of any block another
+// program hands us.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
