@@ -25,7 +25,7 @@ std::string ReadScreenKey(const TIniFile& file, const std::string& key) {
 }
 
 // Word `index` of the text as a number; `fallback` when it is missing or not a number.
-std::int32_t Word(const std::vector<std::string>& words, std::size_t index, std::int32_t fallback) {
+std::int32_t Word(const std::vector<std::string_view>& words, std::size_t index, std::int32_t fallback) {
   if (index >= words.size()) return fallback;
   return ParseInteger(words[index]).value_or(fallback);
 }
@@ -126,13 +126,13 @@ void TFormPlacement::RestorePosition(const TIniFile& file) {
 
   const std::string minMax = ReadScreenKey(file, "MinMaxPos");
   if (!minMax.empty()) {
-    const std::vector<std::string> words = SplitWords(minMax, " ,");
+    const std::vector<std::string_view> words = SplitWords(minMax, " ,");
     placement.ptMinPosition = {Word(words, 0, 0), Word(words, 1, 0)};
     placement.ptMaxPosition = {Word(words, 2, 0), Word(words, 3, 0)};
   }
   const std::string norm = ReadScreenKey(file, "NormPos");
   if (!norm.empty()) {
-    const std::vector<std::string> words = SplitWords(norm, " ,");
+    const std::vector<std::string_view> words = SplitWords(norm, " ,");
     placement.rcNormalPosition = {Word(words, 0, form_->Left()), Word(words, 1, form_->Top()),
                                   Word(words, 2, form_->Left() + form_->Width()),
                                   Word(words, 3, form_->Top() + form_->Height())};

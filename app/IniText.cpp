@@ -85,13 +85,13 @@ std::string SetText(unsigned mask, std::span<const std::string_view> names) {
 
 unsigned ParseSet(std::string_view text, std::span<const std::string_view> names) {
   unsigned mask = 0;
-  for (const std::string& word : SplitWords(text, " ,[]"))
+  for (const std::string_view word : SplitWords(text, " ,[]"))
     if (const std::optional<int> member = ParseMember(word, names)) mask |= 1u << *member;
   return mask;
 }
 
-std::vector<std::string> SplitWords(std::string_view text, std::string_view separators) {
-  std::vector<std::string> words;
+std::vector<std::string_view> SplitWords(std::string_view text, std::string_view separators) {
+  std::vector<std::string_view> words;
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = std::min(text.find_first_of(separators, start), text.size());

@@ -43,7 +43,8 @@ std::string SetText(unsigned mask, std::span<const std::string_view> names);
 unsigned ParseSet(std::string_view text, std::span<const std::string_view> names);
 
 // Words of a text split at any of the separator characters; empty words dropped.
-std::vector<std::string> SplitWords(std::string_view text, std::string_view separators);
+// The words look into the text, which must outlive them.
+std::vector<std::string_view> SplitWords(std::string_view text, std::string_view separators);
 
 // The four numbers of a placement key: decimal, joined by "," without blanks.
 std::string JoinFour(const std::int32_t (&values)[4]);

@@ -48,7 +48,7 @@ TEST(IniText, TrimmingAndQuotingKeepTheValueWhole) {
 }
 
 TEST(IniText, WordsAndEntriesSplitAsThePlacementAndListNeed) {
-  EXPECT_EQ(SplitWords("-1, -1,,-4 -4", " ,"), (std::vector<std::string>{"-1", "-1", "-4", "-4"}));
+  EXPECT_EQ(SplitWords("-1, -1,,-4 -4", " ,"), (std::vector<std::string_view>{"-1", "-1", "-4", "-4"}));
   EXPECT_TRUE(SplitWords(" , ", " ,").empty());
   const std::int32_t four[4] = {241, 191, 841, 591};
   EXPECT_EQ(JoinFour(four), "241,191,841,591");
