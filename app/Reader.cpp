@@ -68,6 +68,9 @@ void TReader::LoadFromFile(const std::string& path) {
 void TReader::Load(const std::string& path) {
   std::string text = ReadWholeFile(path);
   NormalizeLineBreaks(text, SystemLeadBytes());
+  // What would be shown is compared with what is: a file with a zero byte is
+  // otherwise set into the view again on every click.
+  CutAtFirstZero(text);
   if (text == shown_) {
     Repaint();
     return;
@@ -77,7 +80,6 @@ void TReader::Load(const std::string& path) {
     TReader* r;
     ~Unlock() { r->SetLockDrawing(false); }
   } unlock{this};
-  CutAtFirstZero(text);
   const std::wstring wide = AnsiToWide(text);
   if (!SetTextW(wide)) {
     SetTextW(AnsiToWide(shown_));

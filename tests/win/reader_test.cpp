@@ -123,6 +123,16 @@ TEST_F(ReaderTest, UnchangedFileKeepsCaretSelectionAndScrollPosition) {
   EXPECT_EQ(form->ReadText->SelStart(), 0);
   EXPECT_EQ(form->ReadText->SelLength(), 0);
   EXPECT_EQ(SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+
+  // With a zero byte, what is shown counts: the same again, or other bytes after it.
+  const std::string cut = dir.Write("cut.txt", text + std::string("\0tail", 5));
+  form->ReadText->LoadFromFile(cut);
+  SendMessageW(form->ReadText->Handle(), EM_SETSEL, 2000, 2010);
+  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(cut); }), 0);
+  dir.Write("cut.txt", text + std::string("\0other tail", 11));
+  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(cut); }), 0);
+  EXPECT_EQ(form->ReadText->SelStart(), 2000);
+  EXPECT_EQ(form->ReadText->SelLength(), 10);
 }
 
 TEST_F(ReaderTest, EmptyFileAfterTextEmptiesTheReaderAndDisablesCopy) {
