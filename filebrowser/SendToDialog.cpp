@@ -28,15 +28,7 @@ struct TSendToForm {
     for (int i = 0; i < 3; ++i)
       Glyphs[i].reset(static_cast<HBITMAP>(
           LoadImageW(GetModuleHandleW(nullptr), kGlyphNames[i], IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
-    Form.SetBorderStyle(TFormBorderStyle::bsDialog);
-    Form.SetCaption(SharedMessage(TStringKey::MsgSendToAnyFolder));
-    Form.SetClientSize(333, 135);
-    Form.SetPosition(TPosition::poScreenCenter);
-    Form.SetColor(clBtnFace);
-    TFont font;
-    font.Name = "MS Sans Serif";
-    font.SetSize(8);
-    Form.SetFont(font);
+    Form.SetUpAsDialog(SharedMessage(TStringKey::MsgSendToAnyFolder), 333, 135);
 
     auto* label = TComponent::Create<TLabel>(&Form, &Form);
     label->SetBounds(20, 12, 293, 13);

@@ -1,5 +1,7 @@
 #include "toolkit/Form.h"
 
+#include <utility>
+
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/Exception.h"
@@ -75,6 +77,18 @@ void TForm::SetClientSize(int width, int height) {
   CreateParams(params);
   AdjustWindowRectEx(&rc, params.Style, FALSE, params.ExStyle);
   SetBounds(Left(), Top(), rc.right - rc.left, rc.bottom - rc.top);
+}
+
+void TForm::SetUpAsDialog(std::string caption, int clientWidth, int clientHeight) {
+  SetBorderStyle(TFormBorderStyle::bsDialog);
+  SetCaption(std::move(caption));
+  SetClientSize(clientWidth, clientHeight);
+  SetPosition(TPosition::poScreenCenter);
+  SetColor(clBtnFace);
+  TFont font;
+  font.Name = "MS Sans Serif";
+  font.SetSize(8);
+  SetFont(font);
 }
 
 void TForm::DoCreate() {

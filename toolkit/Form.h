@@ -27,6 +27,9 @@ class TForm : public TControl {
   TPosition Position() const { return position_; }
   void SetPosition(TPosition p) { position_ = p; }
   void SetClientSize(int width, int height);
+  // A dialog laid out in code: fixed border, centred on the screen, button face,
+  // the 8-point design font.
+  void SetUpAsDialog(std::string caption, int clientWidth, int clientHeight);
   // Resolution the layout was designed at; the form scales to the screen's when shown.
   int PixelsPerInch() const { return pixelsPerInch_; }
 

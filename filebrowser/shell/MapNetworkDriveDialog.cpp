@@ -21,15 +21,7 @@ struct TMapDriveForm {
   TCheckBox* Reconnect = nullptr;
 
   TMapDriveForm(const std::string& drive, const std::string& networkPath) {
-    Form.SetBorderStyle(TFormBorderStyle::bsDialog);
-    Form.SetCaption("Map Network Drive");
-    Form.SetClientSize(355, 208);
-    Form.SetPosition(TPosition::poScreenCenter);
-    Form.SetColor(clBtnFace);
-    TFont font;
-    font.Name = "MS Sans Serif";
-    font.SetSize(8);
-    Form.SetFont(font);
+    Form.SetUpAsDialog("Map Network Drive", 355, 208);
 
     AddLabel(44, 8, 285, 30,
              "Specify the Drive Letter for the connection and Network \rpath that you want to connect to", true);
