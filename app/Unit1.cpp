@@ -255,6 +255,8 @@ void TForm1::BrowseMenuClick(TComponent*) {
     BrowseMenu->SetChecked(true);
     FocusMenu->SetChecked(true);
     BrowseFiles->SetFocus();
+    // The window may have been resized while the pane was hidden.
+    FitTreeHeight();
   }
 }
 

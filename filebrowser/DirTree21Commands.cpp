@@ -268,5 +268,5 @@ void TDqDirTree21::DisconnectNetworkDrive() {
 }
 
 void TDqDirTree21::ShowProperties() {
-  if (Selected() && !selectedPath_.empty() && selectedPath_ != kDrivesToken) ShowFileProperties(selectedPath_);
+  if (Selected() && !selectedPath_.empty() && !IsDrivesToken(selectedPath_)) ShowFileProperties(selectedPath_);
 }

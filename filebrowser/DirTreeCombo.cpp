@@ -6,6 +6,7 @@
 #include "filebrowser/DirTreeView.h"
 #include "filebrowser/DqSpeedButton.h"
 #include "filebrowser/FilelistView.h"
+#include "filebrowser/FolderNodes.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/SpecialFolders.h"
 #include "toolkit/Exception.h"
@@ -20,17 +21,6 @@ constexpr int kButtonSize = 17;
 // The platform's combo-box arrow bitmap (defined only with OEMRESOURCE).
 constexpr WORD kObmCombo = 32738;
 
-bool SameTextNoCase(const std::string& a, const std::string& b) {
-  const std::wstring wa = Widen(a), wb = Widen(b);
-  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
-                        static_cast<int>(wb.size())) == CSTR_EQUAL;
-}
-
-bool FolderExists(const std::string& path) {
-  if (path.empty()) return false;
-  const DWORD attrs = GetFileAttributesW(Widen(path).c_str());
-  return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 }  // namespace
 
 TDqDirTreeCombo28::TDqDirTreeCombo28(TComponent* owner, TControl* parent)
@@ -89,6 +79,11 @@ void TDqDirTreeCombo28::CreateParams(TCreateParams& params) {
   // Multi-line: only such an edit takes a formatting rectangle, which leaves room for
   // the icon and the button.
   params.Style |= ES_MULTILINE | WS_CLIPCHILDREN;
+}
+
+void TDqDirTreeCombo28::FontChanged() {
+  TEdit::FontChanged();
+  UpdateEditRect();
 }
 
 void TDqDirTreeCombo28::SetUpWindowParts() {
@@ -203,15 +198,23 @@ void TDqDirTreeCombo28::PathChange(TComponent* sender) {
 
 void TDqDirTreeCombo28::OpenPath(const std::string& path) {
   if (path.empty() || SameTextNoCase(path, lastOpenedPath_)) return;
+  if (IsDrivesToken(path)) {
+    // A list restored to the drives view: the box shows the computer, as after going up
+    // from a drive root.
+    lastOpenedPath_ = kDrivesToken;
+    ShowRoot();
+    if (fileList_) fileList_->SetDirectory(kDrivesToken);
+    return;
+  }
   const std::string folder = WithTrailingBackslash(path);
-  if (!FolderExists(folder)) return;
+  if (!IsExistingFolder(folder)) return;
   lastOpenedPath_ = folder;
   ShowPath(folder);
   if (fileList_) fileList_->SetDirectory(folder);
 }
 
 void TDqDirTreeCombo28::ShowPath(const std::string& path) {
-  if (path.size() <= 1 || !FolderExists(path)) return;
+  if (path.size() <= 1 || !IsExistingFolder(path)) return;
   const std::string folder = WithTrailingBackslash(path);
   Tree->LocatePath(folder);
   if (const TTreeNode node = Tree->Selected()) {
@@ -219,6 +222,16 @@ void TDqDirTreeCombo28::ShowPath(const std::string& path) {
     SetText(node.Text());
   }
   if (!SameTextNoCase(Tree->SelectedPath, folder)) Tree->SelectedPath = folder;
+  PathChange(this);
+}
+
+void TDqDirTreeCombo28::ShowRoot() {
+  const TTreeNode root = Tree->GetFirstNode();
+  if (!root) return;
+  Tree->SetSelected(root);
+  SetShownImageIndex(root.ImageIndex());
+  SetText(root.Text());
+  Tree->SelectedPath = kDrivesToken;
   PathChange(this);
 }
 

@@ -75,6 +75,8 @@ class TDqDirTreeCombo28 : public TEdit {
   void OpenPath(const std::string& path);
   // Shows an existing folder in box and tree without touching the file list.
   void ShowPath(const std::string& path);
+  // Shows the computer in box and tree ("Drives") without touching the file list.
+  void ShowRoot();
   // Rebuilds the tree; the root stays closed.
   void ResetTree();
   // Opens the drop-down, or closes it when it is open.
@@ -90,6 +92,8 @@ class TDqDirTreeCombo28 : public TEdit {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // A new font resets the edit's formatting rectangle: it is set again.
+  void FontChanged() override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // False when the key ends here (the base handling does not run).
   bool KeyDown(WORD& key);

@@ -1,5 +1,9 @@
 #include "filebrowser/DirTreeRules.h"
 
+#include "toolkit/AsciiText.h"
+
+bool IsDrivesToken(std::string_view path) { return SameTextAscii(path, kDrivesToken); }
+
 std::string DriveSegment(std::string_view caption) {
   if (caption.size() < 4) return "\\";
   return std::string(caption.substr(2, 2)) + "\\";

@@ -7,6 +7,9 @@
 
 // The drives token: the path of the computer node.
 inline constexpr char kDrivesToken[] = "Drives";
+// The token in any case ("Drives", "DRIVES"): the file list's rule, ASCII letters only,
+// whatever the user's locale says about case.
+bool IsDrivesToken(std::string_view path);
 
 // Drive nodes have the file list's drive captions (DriveCaption): the letter and the
 // colon stand at the third and fourth characters.

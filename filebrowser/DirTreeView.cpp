@@ -110,7 +110,7 @@ void TDqDirTreeView::AcceptSelection() {
   if (selected.Level() == 1) {
     const UINT type = GetDriveTypeW(Widen(SelectedPath).c_str());
     if ((type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && !CheckDriveReady(SelectedPath[0], 1)) {
-      if (SameTextNoCase(PreviousPath, std::string(kDrivesToken) + "\\")) {
+      if (IsDrivesToken(StripTrailingBackslash(PreviousPath))) {
         // "Drives\" names nothing: the computer node is selected again.
         SetSelected(GetFirstNode());
         SelectedPath = PreviousPath = kDrivesToken;

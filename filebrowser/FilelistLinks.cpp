@@ -37,15 +37,19 @@ void TDqFilelistView28::ComboResetTree() {
 void TDqFilelistView28::ComboShowRoot() {
   // The root's caption names no folder, so ShowPath would leave the combo on the drive
   // the list has left: the combo shows the computer, as the list shows the drives.
-  if (!dirTreeCombo_) return;
-  TDqDirTreeCombo28& combo = *dirTreeCombo_;
-  const TTreeNode root = combo.Tree->GetFirstNode();
-  if (!root) return;
-  combo.SetSelectedNode(root);
-  combo.SetShownImageIndex(root.ImageIndex());
-  combo.SetText(root.Text());
-  combo.Tree->SelectedPath = kDrivesFolder;
-  combo.PathChange(&combo);
+  if (dirTreeCombo_) dirTreeCombo_->ShowRoot();
+}
+
+void TDqFilelistView28::ShowDirectoryInLinkedViews() {
+  // Input queued during the listing may have moved the list on again: the views show
+  // the folder the list shows now, not the one it was asked for.
+  if (IsDrivesView()) {
+    if (dirTree_) dirTree_->SelectPath(dirTree_->FirstNodeCaption());
+    ComboShowRoot();
+    return;
+  }
+  if (dirTree_) dirTree_->SelectPath(directory_);
+  ComboShowPath(directory_);
 }
 
 void TDqFilelistView28::ComboRefresh() {

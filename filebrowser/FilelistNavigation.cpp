@@ -53,16 +53,14 @@ void TDqFilelistView28::GoToParent() {
   if (IsDrivesView()) return;
   const std::string left = WithTrailingBackslash(directory_);
   if (IsDriveRoot(left)) {
-    ComboShowRoot();
-    if (dirTree_) dirTree_->SelectPath(dirTree_->FirstNodeCaption());
     SetDirectory(kDrivesFolder);
+    ShowDirectoryInLinkedViews();
     return;
   }
   const std::string parent = ExtractFilePath(StripTrailingBackslash(left));
   // A parent that has gone is ignored by SetDirectory: the list stays where it is.
   SetDirectory(parent);
-  if (dirTree_) dirTree_->SelectPath(parent);
-  ComboShowPath(parent);
+  ShowDirectoryInLinkedViews();
   for (int i = 0; i < Count(); ++i) {
     if (WithTrailingBackslash(SubItem(Item(i), kSubPath)) != left) continue;
     SetSelected(i, true);
@@ -89,8 +87,7 @@ void TDqFilelistView28::OpenSelected() {
     if (folder.empty()) return;
     if (GetDriveTypeW(Widen(folder).c_str()) == DRIVE_REMOVABLE && !CheckDriveReady(folder[0], 1)) return;
     SetDirectory(folder);
-    if (dirTree_) dirTree_->SelectPath(folder);
-    ComboShowPath(folder);
+    ShowDirectoryInLinkedViews();
   } else if (kind == "file") {
     ShellExecuteWithMessage("Open", ExtractFileName(path), "", ExtractFilePath(path), SW_SHOW);
   }

@@ -211,6 +211,8 @@ class TDqFilelistView28 : public TListView {
   void ComboShowPath(const std::string& path);
   void ComboResetTree();
   void ComboShowRoot();
+  // After a change of folder: the linked tree and combo show the folder listed.
+  void ShowDirectoryInLinkedViews();
   void ComboRefresh();
   void ComboCloseTree();
   void ComboDropDown();

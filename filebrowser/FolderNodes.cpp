@@ -28,6 +28,12 @@ bool SameTextNoCase(const std::string& a, const std::string& b) {
                         static_cast<int>(wb.size())) == CSTR_EQUAL;
 }
 
+bool IsExistingFolder(const std::string& path) {
+  if (path.empty() || IsDrivesToken(StripTrailingBackslash(path))) return false;
+  const DWORD attrs = GetFileAttributesW(Widen(path).c_str());
+  return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 TTreeNode AddComputerNode(TCustomTreeView& tree) {
   LPITEMIDLIST raw = nullptr;
   if (FAILED(SHGetSpecialFolderLocation(tree.Handle(), CSIDL_DRIVES, &raw))) return {};

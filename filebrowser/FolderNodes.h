@@ -9,6 +9,9 @@
 
 // Case-insensitive comparison with the user's locale.
 bool SameTextNoCase(const std::string& a, const std::string& b);
+// An existing folder. The drives token (also written with a trailing "\") is none: it
+// never reaches the file system, where it would name a folder of the current directory.
+bool IsExistingFolder(const std::string& path);
 // Adds the shell's computer folder as the top node; none when the shell has no such folder.
 TTreeNode AddComputerNode(TCustomTreeView& tree);
 // Adds one node per drive, A to Z, under `root`, each marked as having children;

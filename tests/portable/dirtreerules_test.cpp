@@ -31,3 +31,15 @@ TEST(DirTreeRules, SegmentsEndWithTheirBackslashAndTheRestWithoutOneIsLeft) {
   EXPECT_EQ(rest, "C");
   EXPECT_EQ(segment, "A b\\");
 }
+
+TEST(DirTreeRules, TheDrivesTokenIsKnownInAnyAsciiCaseOnly) {
+  const struct {
+    const char* text;
+    bool token;
+  } rows[] = {
+      {"Drives", true},  {"DRIVES", true},   {"drives", true},   {"dRiVeS", true},
+      {"Drives\\", false}, {"Drive", false}, {" Drives", false}, {"",  false},
+      {"DR\xC4\xB0VES", false},  // a dotted capital I is no ASCII "I"
+  };
+  for (const auto& row : rows) EXPECT_EQ(IsDrivesToken(row.text), row.token) << row.text;
+}

@@ -136,6 +136,22 @@ TEST_F(BrowserWiringTest, GoingUpFromADriveRootShowsTheComputerInTheBox) {
   EXPECT_EQ(form->BrowseDrives->Text(), form->BrowseDrives->Tree->GetFirstNode().Text());
 }
 
+TEST_F(BrowserWiringTest, ARestoredDrivesViewShowsTheComputerInTheBox) {
+  list->SetDirectory("DRIVES");  // as the settings store restores it, before the show handler
+  form->FormShow(form.get());
+  EXPECT_TRUE(list->IsDrivesView());
+  EXPECT_EQ(form->BrowseDrives->SelectedPath(), "Drives");
+  EXPECT_EQ(form->BrowseDrives->Text(), form->BrowseDrives->Tree->GetFirstNode().Text());
+}
+
+TEST_F(BrowserWiringTest, TheDropDownTreeFitsTheListWhenTheBrowserComesBackAfterAResize) {
+  form->BrowseMenuClick(form.get());
+  SetWindowPos(form->Handle(), nullptr, 0, 0, 700, 560, SWP_NOMOVE | SWP_NOZORDER);
+  form->BrowseMenuClick(form.get());
+  EXPECT_TRUE(list->Showing());
+  EXPECT_EQ(form->BrowseDrives->TreeHeight(), list->Height());
+}
+
 TEST_F(BrowserWiringTest, DefaultSettingsWhileMaximisedRestoresTheDesignedState) {
   form->FolderMenuClick(nullptr);
   form->WrapMenuClick(nullptr);
@@ -166,7 +182,9 @@ TEST(BrowserWiringStart, ACurrentDirectoryBeyond260CharactersIsListedWhole) {
   }
   wchar_t saved[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, saved);
-  if (!SetCurrentDirectoryW(deep.c_str())) GTEST_SKIP() << "the platform keeps the current directory short";
+  if (!SetCurrentDirectoryW(deep.c_str()))
+    GTEST_SKIP() << "this platform refuses a current directory of " << deep.size() << " characters (error "
+                 << GetLastError() << "), so none that long can be read at start";
   {
     TForm1 form(nullptr);
     EXPECT_EQ(form.BrowseFiles->Directory(), Narrow(deep));

@@ -175,6 +175,70 @@ TEST_F(DirTreeComboTest, DownOpensThenMovesEnterAcceptsEscapeCloses) {
   EXPECT_EQ(list->Directory(), Path("A\\"));
 }
 
+TEST_F(DirTreeComboTest, LeftAndRightOpenAndCloseButLeftNeverReachesTheComputer) {
+  dir.MakeDir("A");
+  dir.MakeDir("A\\B");
+  combo->ShowPath(Path("A"));
+  TTreeNode a = Tree().Selected();
+  a.Collapse(false);
+  Press(VK_RIGHT);
+  EXPECT_TRUE(a.Expanded());
+  EXPECT_EQ(SelectedCaption(), "A");
+  Press(VK_LEFT);  // closes A, then goes to the node above it
+  EXPECT_FALSE(a.Expanded());
+  EXPECT_FALSE(Tree().Selected() == a);
+  const TTreeNode root = Tree().GetFirstNode();
+  for (int i = 0; i < 200 && !(Tree().Selected().Parent() == root); ++i) Press(VK_LEFT);
+  ASSERT_TRUE(Tree().Selected().Parent() == root);
+  const TTreeNode drive = Tree().Selected();
+  Press(VK_LEFT);
+  Press(VK_LEFT);
+  EXPECT_TRUE(Tree().Selected() == root.getFirstChild() || Tree().Selected() == drive);
+  EXPECT_FALSE(Tree().Selected() == root);
+  EXPECT_EQ(combo->SelectedPath(), Path("A\\"));  // nothing accepted
+}
+
+TEST_F(DirTreeComboTest, TheTextKeepsClearOfIconAndButtonAfterAFontChange) {
+  TFont font = combo->Font();
+  font.Name = "Tahoma";
+  font.SetSize(12);
+  combo->SetFont(font);
+  RECT text{};
+  SendMessageW(combo->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  EXPECT_GE(text.left, 23);
+  EXPECT_LE(text.right, combo->Btn->Left());
+}
+
+TEST_F(DirTreeComboTest, TheDrivesTokenNeverNamesAFolderOfTheCurrentDirectory) {
+  dir.MakeDir("drives");
+  ASSERT_TRUE(SetCurrentDirectoryW(Widen(dir.Path()).c_str()));
+  const std::string computer = Tree().GetFirstNode().Text();
+  combo->ShowPath("DRIVES");
+  Press(VK_F5);
+  SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(Path("drives")).c_str(), nullptr);
+  PumpMessages();
+  EXPECT_EQ(combo->SelectedPath(), "Drives");
+  EXPECT_EQ(combo->Text(), computer);
+  EXPECT_TRUE(list->IsDrivesView());
+}
+
+TEST_F(DirTreeComboTest, TheBoxShowsWhereTheListIsWhenInputQueuedDuringAListingMovedItOn) {
+  dir.MakeDir("sub");
+  list->SetShowFolders(true);
+  combo->OpenPath(dir.Path());
+  int sub = -1;
+  for (int i = 0; i < list->Count(); ++i)
+    if (list->Item(i).Caption == "sub") sub = i;
+  ASSERT_GE(sub, 0);
+  list->SetSelected(sub, true);
+  // Waits in the queue until the listing of sub lets messages run, then goes up again.
+  PostMessageW(list->Handle(), WM_KEYDOWN, VK_BACK, 0);
+  list->OpenSelected();
+  EXPECT_EQ(list->Directory(), dir.Path());
+  EXPECT_EQ(combo->SelectedPath(), dir.Path());
+  EXPECT_EQ(combo->Text(), ExtractFileName(StripTrailingBackslash(dir.Path())));
+}
+
 TEST_F(DirTreeComboTest, WheelTowardTheUserActsAsDown) {
   SendMessageW(combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
   EXPECT_TRUE(combo->DroppedDown());
