@@ -16,16 +16,9 @@
 #include "toolkit/Handles.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Form.h"
+#include "toolkit/HintWindow.h"
 #include "toolkit/MessageWindow.h"
 #include "toolkit/Utf.h"
-
-namespace {
-
-bool IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-}  // namespace
 
 TDqDirTree21::TDqDirTree21(TComponent* owner, TControl* parent) : TCustomTreeView(owner, parent, TDeferHandle{}) {
   SetBounds(0, 0, 180, 120);
@@ -49,6 +42,8 @@ TDqDirTree21::TDqDirTree21(TComponent* owner, TControl* parent) : TCustomTreeVie
 }
 
 TDqDirTree21::~TDqDirTree21() {
+  // The contents window goes before the picture and the hint it shows.
+  FreeContentsWindow();
   // The registration goes with the tree: the shell would post to a window that is gone.
   if (notifyId_) SHChangeNotifyDeregister(notifyId_);
   if (GetCapture() == Handle()) ReleaseCapture();
@@ -94,6 +89,7 @@ void TDqDirTree21::Notification(TComponent* component, TOperation operation) {
   if (component == contentsWindow_) {
     contentsWindow_ = nullptr;
     contentsList_ = nullptr;
+    contentsHint_.reset();
   }
   if (component == dragSource_) dragSource_ = nullptr;
 }
@@ -155,6 +151,7 @@ void TDqDirTree21::BuildRootNode() {
 
 void TDqDirTree21::AddDriveNodes() {
   TTreeViewUpdate update(*this);
+  SetShowButtons(true);
   NetworkDrive.fill(false);
   ::AddDriveNodes(*this, GetFirstNode(), [this](char letter) {
     const std::string root = std::string(1, letter) + ":\\";
@@ -192,7 +189,7 @@ void TDqDirTree21::NodeExpanding(TComponent*, TTreeNode node, bool&) {
 }
 
 void TDqDirTree21::ShowPath(const std::string& path) {
-  if (path.size() < 2 || !IsFolder(path)) return;
+  if (path.size() < 2 || !IsExistingFolder(path)) return;
   const std::string target = WithTrailingBackslash(path);
   {
     TTreeViewUpdate update(*this);

@@ -9,10 +9,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "filebrowser/DirTreeLink.h"
 #include "filebrowser/lang/Language.h"
+#include "toolkit/Handles.h"
 #include "toolkit/TreeView.h"
 
 class TDqFilelistView28;
@@ -20,9 +22,12 @@ class TDqDirTree21PopUp;
 class TMessageWindow;
 class TForm;
 class TListView;
+class THintWindow;
 
 using TDirChangeEvent = std::function<void(TComponent* sender, const std::string& selectedPath)>;
 using TFileChangeEvent = std::function<void(TComponent* sender, const std::string& selectedFile)>;
+// After a drop on the tree was carried out; the point is in the tree's client coordinates.
+using TDragDropEvent = std::function<void(TComponent* sender, TComponent* source, int x, int y)>;
 
 class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
  public:
@@ -63,6 +68,7 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
 
   TDirChangeEvent OnDirChange;
   TFileChangeEvent OnFileChange;
+  TDragDropEvent OnDragDrop;
 
   void BuildRootNode();
   void AddDriveNodes();
@@ -114,6 +120,10 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   void Loaded() override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool NotifyReflect(NMHDR* header, LRESULT& result) override;
+  // Captions are edited (renamed) only on folders and only when not read-only.
+  bool CanEdit(TTreeNode node) override;
+  // Renames the folder when the text is new; the caption follows the rebuilt tree.
+  void Edit(TTreeNode node, std::string text) override;
   void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) override;
   void KeyUp(WORD& key, TShiftState shift) override;
 
@@ -148,6 +158,8 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   TMessageWindow* notifyWindow_ = nullptr;
   TForm* contentsWindow_ = nullptr;
   TListView* contentsList_ = nullptr;
+  std::unique_ptr<THintWindow> contentsHint_;
+  UniqueBitmap okGlyph_;
   // A drag under way: its source, the press point and the distance that starts it.
   TComponent* dragSource_ = nullptr;
   POINT dragStart_{};

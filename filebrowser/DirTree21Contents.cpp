@@ -1,5 +1,6 @@
-// The stand-alone tree's folder contents window: a small tool window over the tree that
-// lists the files of the selected folder; OK picks one, a double click opens one.
+// The stand-alone tree's folder contents window: a small tool window inside the tree,
+// filling it, that lists the files of the selected folder; OK picks one, a double click
+// opens one. However it is closed, it is freed.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -11,6 +12,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/Form.h"
 #include "toolkit/Handles.h"
+#include "toolkit/HintWindow.h"
 #include "toolkit/ListView.h"
 #include "toolkit/Panel.h"
 #include "toolkit/Utf.h"
@@ -20,7 +22,7 @@ constexpr UINT kFreeContentsMessage = WM_APP + 21;
 }
 
 void TDqDirTree21::ShowFolderContents() {
-  if (contentsWindow_ || selectedPath_.empty() || selectedPath_ == kDrivesToken) return;
+  if (contentsWindow_ || selectedPath_.empty() || IsDrivesToken(selectedPath_)) return;
   contentsFolder_ = WithTrailingBackslash(selectedPath_);
   const std::string suffix = contentsFolder_.size() == 3
                                  ? "\" " + contentsFolder_.substr(0, 1) + ":\\ \""
@@ -29,10 +31,12 @@ void TDqDirTree21::ShowFolderContents() {
 
   TForm* window = Create<TForm>(this);
   contentsWindow_ = window;
+  window->SetParent(this);
+  window->SetBorderStyle(TFormBorderStyle::bsSizeToolWin);
   window->SetCaption("Files in " + suffix);
-  RECT area{};
-  GetWindowRect(Handle(), &area);
-  window->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
+  window->SetAlign(TAlign::alClient);
+  // Closed by any means, the window goes once the closing message has returned.
+  window->OnClose = [this](TComponent*) { PostMessageW(Handle(), kFreeContentsMessage, 0, 0); };
   TPanel* bottom = Create<TPanel>(window, window);
   bottom->SetHeight(22);
   bottom->SetAlign(TAlign::alBottom);
@@ -44,6 +48,10 @@ void TDqDirTree21::ShowFolderContents() {
   ok->SetBounds(1, 1, 60, 22);
   ok->SetModalResult(mrOk);
   ok->SetDefault(true);
+  if (!okGlyph_)
+    okGlyph_.reset(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), L"Kind_OK", IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+  ok->SetGlyph(okGlyph_.get());
   ok->OnClick = [this](TComponent*) { ContentsOk(); };
   contentsList_ = Create<TListView>(window, window);
   contentsList_->SetAlign(TAlign::alClient);
@@ -51,6 +59,8 @@ void TDqDirTree21::ShowFolderContents() {
   contentsList_->SetHideSelection(false);
   contentsList_->SetSmallImages(Images());
   contentsList_->OnDblClick = [this](TComponent*) { ContentsOpen(); };
+  contentsHint_ = std::make_unique<THintWindow>(*contentsList_);
+  contentsHint_->SetText("LeftClick - Select\rDblClick  - Open");
   {
     THourglass hourglass;
     contentsList_->BeginUpdate();
@@ -76,12 +86,8 @@ void TDqDirTree21::ShowFolderContents() {
     contentsList_->EndUpdate();
   }
   if (contentsList_->Count() > 0) contentsList_->SetSelected(0, true);
-  // A small window that stays over the tree, with no system menu.
-  const HWND hwnd = window->Handle();
-  SetWindowLongPtrW(hwnd, GWL_STYLE,
-                    GetWindowLongPtrW(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
-  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
+  // Above anything else the tree holds, such as a caption being edited.
+  SetWindowPos(window->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   window->Show();
 }
 
@@ -111,6 +117,7 @@ void TDqDirTree21::FreeContentsWindow() {
   TForm* window = contentsWindow_;
   contentsWindow_ = nullptr;
   contentsList_ = nullptr;
+  contentsHint_.reset();
   if (window) FreeComponent(window);
 }
 

@@ -29,22 +29,6 @@ void LetMessagesRun() {
 
 bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
   switch (header->code) {
-    case TVN_BEGINLABELEDITW: {
-      // Only folders are renamed; the computer and the drives keep their captions.
-      const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
-      const TTreeNode node(this, info->item.hItem);
-      result = (ReadOnly() || !node || node.Level() < 2) ? TRUE : FALSE;
-      return true;
-    }
-    case TVN_ENDLABELEDITW: {
-      const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
-      // The caption itself never changes: a rename rebuilds the tree.
-      result = FALSE;
-      // An edit that keeps the name renames nothing, so it asks nothing either.
-      const TTreeNode node(this, info->item.hItem);
-      if (info->item.pszText && Narrow(info->item.pszText) != node.Text()) CaptionEdited(node, Narrow(info->item.pszText));
-      return true;
-    }
     case NM_RCLICK: {
       // The native tree reports a right click before the press returns: the node under
       // the pointer is selected first, so the menu is enabled for it.
@@ -64,6 +48,19 @@ bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
     default:
       return TCustomTreeView::NotifyReflect(header, result);
   }
+}
+
+bool TDqDirTree21::CanEdit(TTreeNode node) {
+  // Only folders are renamed; the computer and the drives keep their captions.
+  if (ReadOnly() || !node || node.Level() < 2) return false;
+  return TCustomTreeView::CanEdit(node);
+}
+
+void TDqDirTree21::Edit(TTreeNode node, std::string text) {
+  if (OnEdited) OnEdited(this, node, text);
+  // The caption itself never changes: a rename rebuilds the tree. An edit that keeps
+  // the name renames nothing, so it asks nothing either.
+  if (text != node.Text()) CaptionEdited(node, text);
 }
 
 // ---- dragging ---------------------------------------------------------------------------
@@ -189,4 +186,5 @@ void TDqDirTree21::DragDrop(TComponent* source, int x, int y) {
   Rebuild();
   ShowPath(target);
   ListIn(target, true);
+  if (OnDragDrop) OnDragDrop(this, source, x, y);
 }

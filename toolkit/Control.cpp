@@ -225,7 +225,7 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SIZE:
-      if (!stock_) Realign();
+      Realign();
       if (OnResize) OnResize(this);
       break;
     case WM_SETFOCUS: {
@@ -348,9 +348,11 @@ void TControl::SetParent(TControl* parent) {
 }
 
 TForm* TControl::ParentForm() {
-  TControl* c = this;
-  while (c->parent_) c = c->parent_;
-  return dynamic_cast<TForm*>(c);
+  // The nearest form: a form placed inside a control keeps its own focus, default
+  // button and modal result.
+  for (TControl* c = this; c; c = c->parent_)
+    if (auto* form = dynamic_cast<TForm*>(c)) return form;
+  return nullptr;
 }
 
 void TControl::SetAlign(TAlign align) {

@@ -34,7 +34,8 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
   CreateParams(params);
   SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>(params.Style | (Visible() ? WS_VISIBLE : 0)));
   SetWindowLongW(Handle(), GWL_EXSTYLE, static_cast<LONG>(params.ExStyle));
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  if (params.Style & WS_CHILD) ::SetParent(Handle(), Parent()->Handle());
+  SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 TForm::~TForm() {
@@ -60,6 +61,10 @@ void TForm::CreateParams(TCreateParams& params) {
   if (borderStyle_ == TFormBorderStyle::bsDialog) {
     params.Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
     params.ExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+  } else if (borderStyle_ == TFormBorderStyle::bsSizeToolWin) {
+    const bool inside = Parent() && Parent()->Handle();
+    params.Style = (inside ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP) | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
+    params.ExStyle = WS_EX_TOOLWINDOW;
   } else {
     params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     params.ExStyle = WS_EX_WINDOWEDGE;

@@ -8,7 +8,9 @@
 
 class TButton;
 
-enum class TFormBorderStyle { bsSizeable, bsDialog };
+// bsSizeToolWin: a sizable tool window; placed in another control (SetParent before
+// the style is set) it is that control's child window.
+enum class TFormBorderStyle { bsSizeable, bsDialog, bsSizeToolWin };
 enum class TPosition { poDesigned, poScreenCenter };
 
 constexpr int mrNone = 0;

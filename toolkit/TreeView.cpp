@@ -6,7 +6,7 @@
 
 namespace {
 // Style bits the properties decide; the others stay as the window has them.
-constexpr DWORD kPropertyBits = TVS_EDITLABELS | TVS_SHOWSELALWAYS;
+constexpr DWORD kPropertyBits = TVS_EDITLABELS | TVS_SHOWSELALWAYS | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
 
 HTREEITEM Next(HWND tree, HTREEITEM item, UINT code) {
   return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
@@ -200,7 +200,10 @@ void TCustomTreeView::CreateParams(TCreateParams& params) {
   TControl::CreateParams(params);
   params.ClassName = WC_TREEVIEWW;
   // No dragging: a press on an item selects it at once.
-  params.Style |= WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_DISABLEDRAGDROP;
+  params.Style |= WS_TABSTOP | TVS_DISABLEDRAGDROP;
+  if (showButtons_) params.Style |= TVS_HASBUTTONS;
+  if (showLines_) params.Style |= TVS_HASLINES;
+  if (showRoot_) params.Style |= TVS_LINESATROOT;
   if (!readOnly_) params.Style |= TVS_EDITLABELS;
   if (!hideSelection_) params.Style |= TVS_SHOWSELALWAYS;
   params.ExStyle |= WS_EX_CLIENTEDGE;
@@ -209,6 +212,7 @@ void TCustomTreeView::CreateParams(TCreateParams& params) {
 void TCustomTreeView::HandleCreated() {
   TControl::HandleCreated();
   if (images_) TreeView_SetImageList(Handle(), images_, TVSIL_NORMAL);
+  if (indent_ >= 0) TreeView_SetIndent(Handle(), indent_);
   if (updateCount_ > 0) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
 }
 
@@ -238,11 +242,58 @@ void TCustomTreeView::SetHideSelection(bool value) {
   ApplyStyle();
 }
 
+void TCustomTreeView::SetShowButtons(bool value) {
+  if (value == showButtons_) return;
+  showButtons_ = value;
+  ApplyStyle();
+}
+
+void TCustomTreeView::SetShowLines(bool value) {
+  if (value == showLines_) return;
+  showLines_ = value;
+  ApplyStyle();
+}
+
+void TCustomTreeView::SetShowRoot(bool value) {
+  if (value == showRoot_) return;
+  showRoot_ = value;
+  ApplyStyle();
+}
+
+namespace {
+bool SortsByText(TSortType type) { return type == TSortType::stText || type == TSortType::stBoth; }
+
+void SortBranch(TTreeNode parent) {
+  parent.AlphaSort();
+  for (TTreeNode child = parent.getFirstChild(); child; child = child.getNextSibling())
+    if (child.getFirstChild()) SortBranch(child);
+}
+}  // namespace
+
+void TCustomTreeView::SetSortType(TSortType value) {
+  if (value == sortType_) return;
+  sortType_ = value;
+  if (!SortsByText(value) || !Handle()) return;
+  TTreeViewUpdate update(*this);
+  // Below each top-level node; the top level holds the one root of a folder tree.
+  for (TTreeNode top = GetFirstNode(); top; top = top.getNextSibling()) SortBranch(top);
+}
+
+int TCustomTreeView::Indent() const {
+  if (Handle()) return static_cast<int>(TreeView_GetIndent(Handle()));
+  return indent_;
+}
+
+void TCustomTreeView::SetIndent(int value) {
+  indent_ = value;
+  if (Handle()) TreeView_SetIndent(Handle(), value);
+}
+
 TTreeNode TCustomTreeView::AddChild(TTreeNode parent, const std::string& text) {
   std::wstring wide = Widen(text);
   TVINSERTSTRUCTW ins{};
   ins.hParent = parent ? parent.ItemId() : TVI_ROOT;
-  ins.hInsertAfter = TVI_LAST;
+  ins.hInsertAfter = SortsByText(sortType_) ? TVI_SORT : TVI_LAST;
   ins.item.mask = TVIF_TEXT | TVIF_CHILDREN;
   ins.item.pszText = wide.data();
   ins.item.cChildren = 0;
@@ -315,6 +366,17 @@ void TCustomTreeView::Collapse(TTreeNode node) {
   if (OnCollapsed) OnCollapsed(this, node);
 }
 
+bool TCustomTreeView::CanEdit(TTreeNode node) {
+  bool allow = true;
+  if (OnEditing) OnEditing(this, node, allow);
+  return allow;
+}
+
+void TCustomTreeView::Edit(TTreeNode node, std::string text) {
+  if (OnEdited) OnEdited(this, node, text);
+  node.SetText(text);
+}
+
 void TCustomTreeView::ExpandFromCode(TTreeNode node) {
   if (!node || node.Expanded() || !CanExpand(node)) return;
   ++codeExpanding_;
@@ -340,6 +402,21 @@ bool TCustomTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {
       const TTreeNode node(this, nm->itemNew.hItem);
       if (node.Expanded()) Expand(node);
       else Collapse(node);
+      return true;
+    }
+    case TVN_BEGINLABELEDITW: {
+      const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
+      const TTreeNode node(this, info->item.hItem);
+      result = node && CanEdit(node) ? FALSE : TRUE;
+      return true;
+    }
+    case TVN_ENDLABELEDITW: {
+      const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
+      // The text is set by Edit, so the window is told to keep its own; no text means
+      // the edit was cancelled.
+      result = FALSE;
+      const TTreeNode node(this, info->item.hItem);
+      if (node && info->item.pszText) Edit(node, Narrow(info->item.pszText));
       return true;
     }
     default:

@@ -69,6 +69,12 @@ class TTreeNode {
 
 using TTVExpandingEvent = std::function<void(TComponent* sender, TTreeNode node, bool& allowExpansion)>;
 using TTVExpandedEvent = std::function<void(TComponent* sender, TTreeNode node)>;
+using TTVEditingEvent = std::function<void(TComponent* sender, TTreeNode node, bool& allowEdit)>;
+using TTVEditedEvent = std::function<void(TComponent* sender, TTreeNode node, std::string& text)>;
+
+// When nodes are kept in order: stText and stBoth sort siblings by caption as they are
+// added and when the setting is made; nodes carry no data, so stData sorts nothing.
+enum class TSortType { stNone, stData, stText, stBoth };
 
 class TCustomTreeView : public TControl {
  public:
@@ -98,10 +104,27 @@ class TCustomTreeView : public TControl {
   void SetReadOnly(bool value);
   bool HideSelection() const { return hideSelection_; }
   void SetHideSelection(bool value);
+  bool ShowButtons() const { return showButtons_; }
+  void SetShowButtons(bool value);
+  bool ShowLines() const { return showLines_; }
+  void SetShowLines(bool value);
+  // Lines and buttons also at the top-level nodes.
+  bool ShowRoot() const { return showRoot_; }
+  void SetShowRoot(bool value);
+  TSortType SortType() const { return sortType_; }
+  void SetSortType(TSortType value);
+  // Pixels a level is indented by.
+  int Indent() const;
+  void SetIndent(int value);
 
   TTVExpandingEvent OnExpanding;
   TTVExpandedEvent OnExpanded;
   TTVExpandedEvent OnCollapsed;
+  // Before a caption edit starts: false keeps the caption as it is.
+  TTVEditingEvent OnEditing;
+  // When a caption edit ends with a text (not when it was cancelled); the handler may
+  // change the text.
+  TTVEditedEvent OnEdited;
 
  protected:
   struct TDeferHandle {};
@@ -116,6 +139,10 @@ class TCustomTreeView : public TControl {
   // After a node opened (respectively closed).
   virtual void Expand(TTreeNode node);
   virtual void Collapse(TTreeNode node);
+  // Whether a caption edit may start; raises OnEditing.
+  virtual bool CanEdit(TTreeNode node);
+  // A caption edit ended with `text`: raises OnEdited, then the node takes the text.
+  virtual void Edit(TTreeNode node, std::string text);
 
  private:
   friend class TTreeNode;
@@ -126,6 +153,11 @@ class TCustomTreeView : public TControl {
   HIMAGELIST images_ = nullptr;
   bool readOnly_ = false;
   bool hideSelection_ = true;
+  bool showButtons_ = true;
+  bool showLines_ = true;
+  bool showRoot_ = true;
+  TSortType sortType_ = TSortType::stNone;
+  int indent_ = -1;  // the platform's until set
   int updateCount_ = 0;
   // The window's own notifications of an expansion made from code are not raised again.
   int codeExpanding_ = 0;

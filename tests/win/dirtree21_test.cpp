@@ -153,18 +153,25 @@ TEST_F(DirTree21Test, RenameAsksUnlessTheFolderWasJustCreatedAndRefusesForbidden
 TEST_F(DirTree21Test, TreeSizeCountsFilesOnceAndStopsAtALinkToAnAncestor) {
   dir.Write("A\\Inner\\half.bin", std::string(500, 'x'));
   dir.Write("A\\one.bin", std::string(300, 'y'));
-  const bool linked = CreateSymbolicLinkW(Widen(Path("A\\Inner\\loop")).c_str(), Widen(Path("A")).c_str(),
-                                          SYMBOLIC_LINK_FLAG_DIRECTORY) != FALSE;
-  Show("A");
-  Scripted().Requests.clear();
-  tree->ShowTreeSize();
-  ASSERT_EQ(Scripted().Count("message"), 1);
-  const std::string text = Scripted().Last().Text;
-  EXPECT_NE(text.find(" =  800 Bytes\r\n     (i.e. 1.00 KB )"), std::string::npos) << text << linked;
+  auto report = [&](const std::string& relative) {
+    Show(relative);
+    Scripted().Requests.clear();
+    tree->ShowTreeSize();
+    return Scripted().Count("message") == 1 ? Scripted().Last().Text : std::string();
+  };
+  const std::string text = report("A");
+  EXPECT_NE(text.find(" =  800 Bytes\r\n     (i.e. 1.00 KB )"), std::string::npos) << text;
   EXPECT_NE(text.find("\"A\""), std::string::npos) << text;
-  Show("B");
-  tree->ShowTreeSize();
-  EXPECT_NE(Scripted().Last().Text.find("0 Bytes\r\n     (i.e. 0.00 KB )"), std::string::npos);
+  EXPECT_NE(report("B").find("0 Bytes\r\n     (i.e. 0.00 KB )"), std::string::npos);
+
+  if (!CreateSymbolicLinkW(Widen(Path("A\\Inner\\loop")).c_str(), Widen(Path("A")).c_str(),
+                          SYMBOLIC_LINK_FLAG_DIRECTORY))
+    GTEST_SKIP() << "no link to an ancestor folder could be made here (error " << GetLastError() << ")";
+  // Wine answers success without making the link.
+  const DWORD link = GetFileAttributesW(Widen(Path("A\\Inner\\loop")).c_str());
+  if (link == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "the link was reported made but is not there";
+  ASSERT_TRUE(link & FILE_ATTRIBUTE_REPARSE_POINT) << "the link reads as a plain folder: " << link;
+  EXPECT_NE(report("A").find(" =  800 Bytes\r\n"), std::string::npos);
 }
 
 TEST_F(DirTree21Test, MenuEnablesByNodeAndPastesOnlyIntoFolders) {

@@ -5,11 +5,14 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "filebrowser/FilelistPopup.h"
+#include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/SpecialFolders.h"
 #include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/MenuPick.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
@@ -105,6 +108,45 @@ TEST_F(FilelistMenuTest, ItemsFollowTheSelectionAndTheMenuOpensBesideThePoint) {
   EXPECT_NE(Menu().FindItem("ItemOpen")->Bitmap(), nullptr);
   EXPECT_EQ(Menu().FindItem("Send_To3")->Tag(), 33);
   EXPECT_NE(Menu().FindItem("Send_To3")->Bitmap(), nullptr);  // the 256-colour picture
+}
+
+TEST_F(FilelistMenuTest, EveryItemPickedFromTheMenuRunsItsCommand) {
+  dir.Write("a.txt", "alpha");
+  const std::string sub = dir.MakeDir("sub") + "\\";
+  const std::string desktop = GetSpecialFolder(sfDesktop);
+  ListTempDir();
+  const auto last = [] { return Scripted().Requests.empty() ? TModalRequest{} : Scripted().Last(); };
+  const struct {
+    const char* name;
+    std::function<bool()> done;
+  } rows[] = {
+      {"ItemOpen", [&] { return last().Kind == "shellexecute" && last().Text == "a.txt"; }},
+      {"ItemView", [&] { return last().Kind == "shellexecute" && last().Text.find("NotePad.exe") != std::string::npos; }},
+      {"Send_To0", [&] { return last().Kind == "form"; }},
+      {"Send_To1", [&] { return ClipboardText() == "alpha"; }},
+      {"Send_To2", [&] { return ClipboardText() == dir.File("a.txt"); }},
+      {"Send_To3", [&] { return Exists(desktop + "a.lnk"); }},
+      {"ItemOpCut", [&] { return PendingPasteOp == 2 && IsClipboardFormatAvailable(CF_HDROP); }},
+      {"ItemOpCopy", [&] { return PendingPasteOp == 0; }},
+      {"ItemOpPaste", [&] { return Exists(sub + "a.txt") && Exists(dir.File("a.txt")); }},
+      {"ItemRename", [&] { return ListView_GetEditControl(view->Handle()) != nullptr; }},
+      {"ItemProperty", [&] { return last().Caption == "properties"; }},
+      {"ItemFolder", [&] { return Exists(dir.File("New Folder")); }},
+      {"ItemDelete", [&] { return !Exists(dir.File("a.txt")); }},
+  };
+  for (const auto& row : rows) {
+    // Paste goes into the sub-folder; everything else acts on a.txt.
+    const bool paste = std::string(row.name) == "ItemOpPaste";
+    view->SetDirectory(paste ? sub : dir.Path());
+    if (!paste) Select({"a.txt"});
+    TMenuItem* item = Menu().FindItem(row.name);
+    ASSERT_TRUE(item) << row.name;
+    PickFromPopups(item->Caption());
+    Menu().Popup(100, 200);
+    EXPECT_TRUE(row.done()) << row.name;
+    if (ListView_GetEditControl(view->Handle())) ListView_CancelEditLabel(view->Handle());
+  }
+  DeleteFileW(Widen(desktop + "a.lnk").c_str());
 }
 
 TEST_F(FilelistMenuTest, EverySendToShortcutRunsItsOwnEntry) {

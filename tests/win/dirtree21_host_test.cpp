@@ -1,0 +1,252 @@
+// The stand-alone folder tree as a host uses it: its menu picked item by item, the end
+// of a caption edit as the tree reports it, the contents window inside the tree, the
+// tree properties and events it publishes, and the drives token in any case.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "filebrowser/DirTree21.h"
+#include "filebrowser/DirTree21PopUp.h"
+#include "filebrowser/FilelistView.h"
+#include "filebrowser/shell/FileOps.h"
+#include "tests/win/support/MenuPick.h"
+#include "tests/win/support/ScriptedModal.h"
+#include "tests/win/support/TestFiles.h"
+#include "toolkit/Button.h"
+#include "toolkit/Form.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Utf.h"
+
+namespace {
+bool Exists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The text of the tooltip a control's hint shows.
+std::string HintOf(HWND control) {
+  std::pair<HWND, std::wstring> search(control, L"");
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND tip, LPARAM param) {
+        auto* found = reinterpret_cast<std::pair<HWND, std::wstring>*>(param);
+        wchar_t name[64] = {};
+        GetClassNameW(tip, name, 64);
+        if (std::wstring(name) != TOOLTIPS_CLASSW) return TRUE;
+        wchar_t text[128] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = found->first;
+        tool.uId = reinterpret_cast<UINT_PTR>(found->first);
+        tool.lpszText = text;
+        SendMessageW(tip, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+        if (text[0]) found->second = text;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return Narrow(search.second);
+}
+
+class DirTree21HostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetScripted().FileOpAnswer = RealFileOperation;
+    form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(40, 40, 640, 480);
+    tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
+    tree->SetAlign(TAlign::alLeft);
+    tree->SetWidth(300);
+    list = TComponent::Create<TDqFilelistView28>(form.get(), form.get());
+    list->SetAlign(TAlign::alClient);
+    list->SetDirTree(tree);
+    form->ShowMain(SW_SHOWNORMAL);
+    PumpMessages();
+    dir.MakeDir("A");
+    dir.MakeDir("B");
+  }
+  void TearDown() override {
+    form.reset();
+    PumpMessages();
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    SetCurrentDirectoryW(temp);
+  }
+  std::string Path(const std::string& relative) const { return dir.Path() + relative; }
+  TTreeNode Show(const std::string& relative) {
+    tree->ShowPath(Path(relative));
+    return tree->Selected();
+  }
+  void Pick(const std::string& caption) {
+    PickFromPopups(caption);
+    tree->Menu()->Popup(100, 100);
+  }
+  HWND CaptionEditor() const { return TreeView_GetEditControl(tree->Handle()); }
+  // Types the text into the caption editor and ends the edit as Enter would.
+  void FinishEdit(const std::string& text) {
+    SetWindowTextW(CaptionEditor(), Widen(text).c_str());
+    TreeView_EndEditLabelNow(tree->Handle(), FALSE);
+    PumpMessages();
+  }
+
+  TTempDir dir;
+  std::unique_ptr<TForm> form;
+  TDqDirTree21* tree = nullptr;
+  TDqFilelistView28* list = nullptr;
+};
+
+TEST_F(DirTree21HostTest, EveryMenuItemPickedFromTheMenuRunsItsCommand) {
+  const struct {
+    const char* caption;
+    const char* shown;  // the folder selected before the pick
+    std::function<bool()> done;
+  } rows[] = {
+      {"&New Folder", "A", [&] { return Exists(Path("A\\New Folder")) && CaptionEditor(); }},
+      {"&Rename Folder", "B", [&] { return CaptionEditor() != nullptr; }},
+      {"&Delete Folder", "A\\New Folder", [&] { return !Exists(Path("A\\New Folder")); }},
+      {"Cu&t", "B", [&] { return PendingPasteOp == 2 && tree->PasteReady; }},
+      {"&Copy", "B", [&] { return PendingPasteOp == 0 && tree->PasteReady; }},
+      {"&Paste", "A", [&] { return Exists(Path("A\\B")) && !tree->PasteReady; }},
+      {"Tree &Size", "A", [&] { return Scripted().Last().Text.rfind("===== TREE SIZE", 0) == 0; }},
+      {"&Folder Contents", "A", [&] { return tree->ContentsWindow() != nullptr; }},
+      {"&Map Network Drive ...", "A", [&] { return Scripted().Last().Kind == "form"; }},
+      {"Dis&Connect Network Drive", "A", [&] { return Scripted().Last().Kind == "disconnect"; }},
+      {"&Property", "B", [&] { return Scripted().Last().Caption == "properties"; }},
+  };
+  for (const auto& row : rows) {
+    ASSERT_TRUE(Show(row.shown)) << row.shown;
+    Scripted().MessageAnswers = {IDYES};
+    Pick(row.caption);
+    EXPECT_TRUE(row.done()) << row.caption;
+    if (CaptionEditor()) TreeView_EndEditLabelNow(tree->Handle(), TRUE);
+    tree->FreeContentsWindow();
+  }
+}
+
+TEST_F(DirTree21HostTest, TheEndOfAnEditAsTheTreeReportsItRenamesOnlyANewName) {
+  Show("B");
+  tree->EditSelectedCaption();
+  ASSERT_TRUE(CaptionEditor());
+  TreeView_EndEditLabelNow(tree->Handle(), TRUE);  // cancelled: no text at all
+  tree->EditSelectedCaption();
+  FinishEdit("B");  // the same name
+  EXPECT_EQ(Scripted().Count("message"), 0);
+  EXPECT_EQ(Scripted().Count("fileop"), 0);
+  EXPECT_TRUE(Exists(Path("B")));
+
+  std::string edited;
+  tree->OnEdited = [&](TComponent*, TTreeNode, std::string& text) {
+    edited = text;
+    text += "2";
+  };
+  Scripted().MessageAnswers = {IDYES};
+  Show("B");
+  tree->EditSelectedCaption();
+  FinishEdit("C");
+  EXPECT_EQ(edited, "C");
+  EXPECT_EQ(Scripted().Count("message"), 1);
+  EXPECT_TRUE(Exists(Path("C2")));
+  EXPECT_EQ(tree->Selected().Text(), "C2");
+
+  // A host may refuse an edit; the computer and the drives are never edited.
+  tree->OnEditing = [](TComponent*, TTreeNode, bool& allow) { allow = false; };
+  tree->EditSelectedCaption();
+  EXPECT_FALSE(CaptionEditor());
+  tree->OnEditing = nullptr;
+  tree->SetSelected(tree->GetFirstNode());
+  tree->EditSelectedCaption();
+  EXPECT_FALSE(CaptionEditor());
+}
+
+TEST_F(DirTree21HostTest, TheContentsWindowFillsTheTreeAsItsChildAndAnyCloseFreesIt) {
+  dir.Write("A\\a.txt", "a");
+  Show("A");
+  tree->ShowFolderContents();
+  ASSERT_TRUE(tree->ContentsWindow());
+  const HWND window = tree->ContentsWindow()->Handle();
+  EXPECT_EQ(GetParent(window), tree->Handle());
+  EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+  EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU);
+  auto fills = [&] {
+    RECT area{}, inner{};
+    GetClientRect(tree->Handle(), &area);
+    GetWindowRect(window, &inner);
+    MapWindowPoints(nullptr, tree->Handle(), reinterpret_cast<POINT*>(&inner), 2);
+    return EqualRect(&area, &inner) != FALSE;
+  };
+  EXPECT_TRUE(fills());
+  tree->SetWidth(220);
+  EXPECT_TRUE(fills());
+
+  // The list's hint, the OK button's picture.
+  EXPECT_EQ(HintOf(tree->ContentsList()->Handle()), "LeftClick - Select\rDblClick  - Open");
+  int pictures = 0;
+  for (int i = 0; i < tree->ContentsWindow()->ComponentCount(); ++i)
+    if (auto* button = dynamic_cast<TButton*>(tree->ContentsWindow()->Component(i)))
+      pictures += SendMessageW(button->Handle(), BM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
+  EXPECT_EQ(pictures, 1);
+
+  // Closed without OK (as a close message from anywhere does): freed, and it opens again.
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  PumpMessages();
+  EXPECT_FALSE(tree->ContentsWindow());
+  Show("A");
+  tree->ShowFolderContents();
+  EXPECT_TRUE(tree->ContentsWindow());
+}
+
+TEST_F(DirTree21HostTest, PublishedTreePropertiesAndTheDropEventReachTheHost) {
+  const HWND hwnd = tree->Handle();
+  const struct {
+    std::function<void(bool)> set;
+    LONG style;
+  } rows[] = {
+      {[&](bool on) { tree->SetShowButtons(on); }, TVS_HASBUTTONS},
+      {[&](bool on) { tree->SetShowLines(on); }, TVS_HASLINES},
+      {[&](bool on) { tree->SetShowRoot(on); }, TVS_LINESATROOT},
+  };
+  for (const auto& row : rows) {
+    row.set(false);
+    EXPECT_FALSE(GetWindowLongW(hwnd, GWL_STYLE) & row.style) << row.style;
+    row.set(true);
+    EXPECT_TRUE(GetWindowLongW(hwnd, GWL_STYLE) & row.style) << row.style;
+  }
+  tree->SetIndent(31);
+  EXPECT_EQ(TreeView_GetIndent(hwnd), 31u);
+  tree->SetLanguage(lnFrench);  // a new window keeps the settings
+  EXPECT_EQ(TreeView_GetIndent(tree->Handle()), 31u);
+  EXPECT_EQ(tree->Indent(), 31);
+
+  const TTreeNode b = Show("B");
+  tree->AddChild(b, "z");
+  tree->AddChild(b, "m");
+  EXPECT_EQ(b.getFirstChild().Text(), "z");
+  tree->SetSortType(TSortType::stText);
+  EXPECT_EQ(b.getFirstChild().Text(), "m");
+  tree->AddChild(b, "a");
+  EXPECT_EQ(b.getFirstChild().Text(), "a");
+
+  std::string dropped;
+  tree->OnDragDrop = [&](TComponent* sender, TComponent* source, int, int) {
+    dropped = sender == tree && source == tree ? tree->TargetPath : "";
+  };
+  tree->SourcePath = Path("A");
+  const TTreeNode target = Show("B");
+  RECT label{};
+  TreeView_GetItemRect(tree->Handle(), target.ItemId(), &label, TRUE);
+  DragDropOp = 0;
+  tree->DragDrop(tree, label.left + 3, (label.top + label.bottom) / 2);
+  EXPECT_EQ(dropped, Path("B\\"));
+  EXPECT_TRUE(Exists(Path("B\\A")));
+}
+
+TEST_F(DirTree21HostTest, TheDrivesTokenInAnyCaseIsNoFolder) {
+  tree->SetSelected(tree->GetFirstNode());
+  tree->SetSelectedPath("DRIVES");
+  tree->ShowFolderContents();
+  EXPECT_FALSE(tree->ContentsWindow());
+  tree->ShowProperties();
+  EXPECT_EQ(Scripted().Count("shellexecuteex"), 0);
+}
+}  // namespace
