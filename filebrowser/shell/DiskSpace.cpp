@@ -8,6 +8,8 @@
 
 namespace {
 
+TDiskSpaceQuery diskSpaceQuery = &GetDiskFreeSpaceExW;
+
 // Keeps the platform from asking for a disk while a drive is probed; the old
 // mode comes back however the scope ends.
 class TCriticalErrorsSilenced {
@@ -29,7 +31,7 @@ std::int64_t DiskBytes(char letter, TDiskQuantity quantity) {
   if (letter < 'A' || letter > 'Z') return -1;
   const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
   ULARGE_INTEGER freeToCaller{}, total{}, totalFree{};
-  if (!GetDiskFreeSpaceExW(root, &freeToCaller, &total, &totalFree)) return -1;
+  if (!diskSpaceQuery(root, &freeToCaller, &total, &totalFree)) return -1;
   // Free means free to this user: a quota may leave less than the disk has.
   const ULONGLONG bytes = quantity == TDiskQuantity::Total ? total.QuadPart : freeToCaller.QuadPart;
   return static_cast<std::int64_t>(bytes);
@@ -42,6 +44,12 @@ std::int64_t DiskKB(const std::string& drivePath, TDiskQuantity quantity) {
 }
 
 }  // namespace
+
+TDiskSpaceQuery SetDiskSpaceQuery(TDiskSpaceQuery query) {
+  const TDiskSpaceQuery previous = diskSpaceQuery;
+  diskSpaceQuery = query ? query : &GetDiskFreeSpaceExW;
+  return previous;
+}
 
 std::int64_t DiskSizeKB(const std::string& drivePath) { return DiskKB(drivePath, TDiskQuantity::Total); }
 

@@ -91,6 +91,23 @@ TEST_F(DriveTest, SizesAreWholeKilobytesOfTheFirstLetter) {
   EXPECT_LE(freeKb, kb);
 }
 
+// A disk with a quota: the user may fill less than the disk has free.
+BOOL WINAPI QuotaQuery(LPCWSTR, PULARGE_INTEGER freeToCaller, PULARGE_INTEGER total, PULARGE_INTEGER totalFree) {
+  total->QuadPart = 100ull << 30;
+  totalFree->QuadPart = 40ull << 30;
+  freeToCaller->QuadPart = 3ull << 20;
+  return TRUE;
+}
+
+TEST_F(DriveTest, FreeSpaceIsWhatTheUserMayFill) {
+  const TDiskSpaceQuery platform = SetDiskSpaceQuery(QuotaQuery);
+  const std::int64_t freeKb = DiskFreeKB("C:\\");
+  const std::int64_t sizeKb = DiskSizeKB("C:\\");
+  SetDiskSpaceQuery(platform);
+  EXPECT_EQ(freeKb, 3 * 1024);
+  EXPECT_EQ(sizeKb, 100 * 1024 * 1024);
+}
+
 TEST_F(DriveTest, UnreadableDriveGivesZero) {
   const char letter = UnusedDriveLetter();
   ASSERT_NE(letter, 0);
