@@ -2,7 +2,13 @@
 // list on the folder selected in it, the list tells the tree where it went, and the
 // tree's context menu offers its folder commands.
 //
-//   folder_tree_example [folder]   shows the folder (default: the current one)
+//   folder_tree_example [folder]   shows the folder (default: the current one); a
+//                                  relative folder is taken from the current one
+//
+// The pictures of the tree's context menu (NewFolder28, Cut28, ... Attributes28) and the
+// list's parent entry are bitmap resources of resources/scrivlet.rc, which this program
+// links as Scrivlet does (SCRIVLET_RC in examples/CMakeLists.txt). A host that leaves
+// them out gets the same menus without pictures.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -53,9 +59,17 @@ std::string StartFolder() {
   std::string folder;
   if (args && count > 1) folder = Narrow(args[1]);
   if (args) LocalFree(args);
-  if (!folder.empty()) return folder;
-  wchar_t current[MAX_PATH];
-  return GetCurrentDirectoryW(MAX_PATH, current) ? Narrow(current) : std::string();
+  if (folder.empty()) folder = ".";
+  // The tree finds a folder by its drive and the folders below it, so "docs" becomes
+  // the full path of docs in the current folder.
+  const std::wstring wide = Widen(folder);
+  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return folder;
+  std::wstring full(size, L'\0');
+  const DWORD written = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+  if (written == 0 || written >= size) return folder;
+  full.resize(written);
+  return Narrow(full);
 }
 }  // namespace
 
