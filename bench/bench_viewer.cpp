@@ -95,8 +95,8 @@ std::string TimeOpen(TForm1& form, const std::string& folder, const std::string&
   NormalizeLineBreaks(text, lead);
   const double convert = MedianOf([&] { wide = AnsiToWide(text); });
   auto handToEdit = [&] {
-    form.ReadText->SetTextW(L"");
-    form.ReadText->SetTextW(wide);
+    form.ReadText->Clear();
+    form.ReadText->SetText(text);
   };
   const double edit = Seconds(handToEdit);
   std::printf("%s: click %.3f s, ReadFile %.4f s; steps: read %.4f, normalise %.4f (copy included), "

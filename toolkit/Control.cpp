@@ -520,6 +520,7 @@ void TControl::SetColor(TColor color) {
   parentColor_ = false;
   color_ = color;
   brush_.reset();
+  ColorChanged();
   Invalidate();
   for (TControl* c : children_) c->ParentColorChanged();
 }
@@ -533,6 +534,7 @@ void TControl::ParentColorChanged() {
   if (!parentColor_ || !parent_) return;
   color_ = parent_->color_;
   brush_.reset();
+  ColorChanged();
   Invalidate();
   for (TControl* c : children_) c->ParentColorChanged();
 }
