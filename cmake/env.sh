@@ -24,6 +24,7 @@ scrivlet_install_deps() {
   [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
   command -v dpkg-source >/dev/null || need+=(dpkg-dev)
+  command -v patch >/dev/null || need+=(patch)
   command -v clang >/dev/null || need+=(clang)
   [ -f "$(clang -print-resource-dir 2>/dev/null)/lib/linux/libclang_rt.fuzzer-x86_64.a" ] || need+=(libclang-rt-dev)
   if [ ${#need[@]} -gt 0 ]; then
@@ -118,6 +119,11 @@ scrivlet_scintilla() {
     src=$(ls -d "$out"/scite-*/scintilla/ | head -n 1)
   fi
   src=${src%/}
+  # Our one change to it: a caret jump far into a long wrapped text wraps the lines
+  # around the caret, not all the lines before it.
+  if [ ! -f "$src/.scrivlet-patched" ]; then
+    patch -s -p1 -d "$src" <"$SCRIVLET_ROOT/cmake/scintilla-wrap-around.patch" && touch "$src/.scrivlet-patched" || return 1
+  fi
   scrivlet_say "Building Scintilla"
   # Two jobs at most: it is the longest single build step and the machine is shared.
   (cd "$src/win32" && make -j2 CXX=x86_64-w64-mingw32-g++-posix AR=x86_64-w64-mingw32-ar \
