@@ -13,6 +13,8 @@ namespace {
 constexpr int kStrikeIndicator = INDICATOR_CONTAINER;
 // Texts past this many bytes need the view's wide positions.
 constexpr std::size_t kLargeText = 0x70000000;
+// The view's message for its next step of work while idle (wrapping a long text).
+constexpr UINT kViewIdleStep = 5001;
 
 void RegisterView() {
   static const bool registered = Scintilla_RegisterClasses(GetModuleHandleW(nullptr)) != 0;
@@ -134,6 +136,13 @@ LRESULT TMemo::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       ApplyLook();
       return r;
     }
+    case kViewIdleStep:
+      // One step of idle work per tick of the view's idle timer (lParam 1), none chained
+      // straight after it (lParam 0): a chain of posted steps comes before input, and under
+      // Wine the display's input is read only now and then, so a long wrapped text kept
+      // the reader deaf to keys and the wheel for seconds.
+      if (lParam == 0) return 0;
+      break;
     case WM_MOUSEWHEEL:
       // The wheel scrolls; with Ctrl it would zoom, which the reader does not.
       wParam &= ~static_cast<WPARAM>(MK_CONTROL);
