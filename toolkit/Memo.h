@@ -5,6 +5,7 @@
 // text reaches it once and is read back from its own storage. WordWrap and
 // ScrollBars change in place; the text stays and the caret returns to the start.
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
