@@ -1,11 +1,80 @@
 #include "app/LineBreaks.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 namespace {
 constexpr char CR = '\r';
 constexpr char LF = '\n';
+
+bool HasLeadBytes(const TLeadByteTable& lead) {
+  return std::any_of(lead.begin(), lead.end(), [](bool b) { return b; });
+}
+
+// The first CR or LF from p on, or end. Eight bytes at a time: most of a text has none.
+const char* FindBreak(const char* p, const char* end) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+  while (end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    const std::uint64_t cr = word ^ (kOnes * 0x0D), lf = word ^ (kOnes * 0x0A);
+    // A byte of zero in either means a CR or an LF in this word.
+    if ((((cr - kOnes) & ~cr) | ((lf - kOnes) & ~lf)) & kHighs) break;
+    p += 8;
+  }
+  while (p < end && *p != CR && *p != LF) ++p;
+  return p;
+}
+
+// Single-byte code pages: the breaks are found a word at a time.
+TPieceScan ScanSingleByte(std::string_view piece, bool last) {
+  TPieceScan scan;
+  const char* const begin = piece.data();
+  const char* const end = begin + piece.size();
+  for (const char* p = FindBreak(begin, end); p < end; p = FindBreak(p, end)) {
+    if (*p == CR) {
+      if (p + 1 < end) {
+        if (p[1] == LF) ++p;
+        else ++scan.lone;
+      } else if (last) {
+        ++scan.lone;
+      } else {
+        scan.complete = static_cast<std::size_t>(p - begin);  // an LF may follow in the next piece
+        return scan;
+      }
+    } else {
+      ++scan.lone;
+    }
+    ++p;
+  }
+  scan.complete = piece.size();
+  return scan;
+}
+
+std::size_t NormalizeSingleByte(std::string_view text, std::size_t& from, char* out, std::size_t room) {
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* p = begin + from;
+  std::size_t w = 0;
+  while (p < end) {
+    const char* brk = FindBreak(p, end);
+    const std::size_t run = std::min(static_cast<std::size_t>(brk - p), room - w);
+    std::memcpy(out + w, p, run);
+    w += run;
+    p += run;
+    if (p != brk || p == end || room - w < 2) break;
+    out[w++] = CR;
+    out[w++] = LF;
+    p += (*p == CR && p + 1 < end && p[1] == LF) ? 2 : 1;
+  }
+  from = static_cast<std::size_t>(p - begin);
+  return w;
+}
 }  // namespace
 
 TPieceScan ScanPiece(std::string_view piece, const TLeadByteTable& lead, bool last) {
+  if (!HasLeadBytes(lead)) return ScanSingleByte(piece, last);
   TPieceScan scan;
   const std::size_t n = piece.size();
   std::size_t i = 0;
@@ -39,6 +108,7 @@ std::size_t CountLoneBreaks(std::string_view text, const TLeadByteTable& lead) {
 
 std::size_t NormalizeInto(std::string_view text, std::size_t& from, const TLeadByteTable& lead, char* out,
                           std::size_t room) {
+  if (!HasLeadBytes(lead)) return NormalizeSingleByte(text, from, out, room);
   const std::size_t n = text.size();
   std::size_t i = from, w = 0;
   while (i < n) {
