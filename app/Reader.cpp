@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <new>
 #include <stdexcept>
 #include <string_view>
 
 #include "app/LineBreaks.h"
+#include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
@@ -101,6 +103,9 @@ void TReader::Load(const std::string& path) {
   if (!GetFileSizeEx(file.get(), &size)) throw Exception("Cannot open file " + path);
   auto left = static_cast<unsigned long long>(size.QuadPart);
   const TLeadByteTable& lead = SystemLeadBytes();
+  // A file read in pieces takes long enough to be seen.
+  std::optional<THourglass> wait;
+  if (left > kPiece) wait.emplace();
 
   // One byte more: a CR or a lead byte held back from the piece before.
   std::string piece(static_cast<std::size_t>(std::min<unsigned long long>(left, kPiece)) + 1, '\0');
