@@ -271,6 +271,27 @@ TEST_F(ReaderTest, TheMenuKeyOpensTheReaderMenu) {
   EXPECT_EQ(Scripted().Last().Items.front(), "Copy To Clipboard [disabled]");
 }
 
+TEST_F(ReaderTest, CtrlEndRightAfterOpeningAWrappedTextShowsItsEnd) {
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += std::string(30, 'w') + " line " + std::to_string(i) + std::string(160, 'x') + "\r\n";
+  text += "last line";
+  LoadText(text);
+  ASSERT_TRUE(form->ReadText->WordWrap());
+  HWND view = form->ReadText->Handle();
+  form->ReadText->SetFocus();
+  PressKey(view, VK_END, {.Ctrl = true});
+  const int caret = form->ReadText->SelStart();
+  EXPECT_EQ(caret, form->ReadText->TextLength());
+  // The caret's row is on the screen, though the lines before it may not be wrapped yet.
+  const auto y = static_cast<int>(SendMessageW(view, SCI_POINTYFROMPOSITION, 0, caret));
+  EXPECT_GE(y, 0);
+  EXPECT_LT(y, form->ReadText->ClientHeight());
+  PressKey(view, VK_UP);
+  EXPECT_LT(form->ReadText->SelStart(), caret);
+  PressKey(view, VK_HOME, {.Ctrl = true});
+  EXPECT_EQ(SendMessageW(view, SCI_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
+
 TEST_F(ReaderTest, CopyRuleFollowsMousePressesNotTheKeyboard) {
   LoadText("first word and more");
   EXPECT_FALSE(form->CopyMenu->Enabled());
