@@ -65,9 +65,9 @@ void TMemo::HandleCreated() {
   Call(SCI_SETSCROLLWIDTHTRACKING, 1);
   Call(SCI_SETENDATLASTLINE, 1);
   for (int key : {SCK_ADD, SCK_SUBTRACT, SCK_DIVIDE}) Call(SCI_CLEARCMDKEY, static_cast<uintptr_t>(key + (SCMOD_CTRL << 16)));
-  // Every notification of a change would cost a message per piece of a loading text.
+  // The reader never changes its text: it has no use for notifications of changes.
   Call(SCI_SETMODEVENTMASK, SC_MOD_NONE);
-  // Lines are laid out once and kept while the text stays.
+  // The lines on the screen keep their layout while they stay there.
   Call(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
   Call(SCI_INDICSETSTYLE, kStrikeIndicator, INDIC_STRIKE);
   ApplyWrapAndBars();
@@ -81,9 +81,15 @@ void TMemo::ApplyDocument() {
   Call(SCI_SETUNDOCOLLECTION, 0);
   Call(SCI_EMPTYUNDOBUFFER);
   Call(SCI_SETREADONLY, readOnly_);
+  ApplyStrikeOut();
+}
+
+// The view has no strike-out font style: a line drawn through the whole text stands in.
+void TMemo::ApplyStrikeOut() {
   Call(SCI_SETINDICATORCURRENT, kStrikeIndicator);
-  Call(SCI_INDICATORCLEARRANGE, 0, Call(SCI_GETLENGTH));
-  if (Font().Style.StrikeOut) Call(SCI_INDICATORFILLRANGE, 0, Call(SCI_GETLENGTH));
+  const intptr_t length = Call(SCI_GETLENGTH);
+  if (Font().Style.StrikeOut) Call(SCI_INDICATORFILLRANGE, 0, length);
+  else Call(SCI_INDICATORCLEARRANGE, 0, length);
 }
 
 // The font over the whole text, on the window's colour; selected text in the system's colours.
@@ -106,9 +112,7 @@ void TMemo::ApplyLook() {
   Call(SCI_SETSELFORE, 1, static_cast<intptr_t>(GetSysColor(COLOR_HIGHLIGHTTEXT)));
   Call(SCI_SETSELBACK, 1, static_cast<intptr_t>(GetSysColor(COLOR_HIGHLIGHT)));
   Call(SCI_HIDESELECTION, hideSelection_ && !Focused());
-  Call(SCI_SETINDICATORCURRENT, kStrikeIndicator);
-  if (font.Style.StrikeOut) Call(SCI_INDICATORFILLRANGE, 0, Call(SCI_GETLENGTH));
-  else Call(SCI_INDICATORCLEARRANGE, 0, Call(SCI_GETLENGTH));
+  ApplyStrikeOut();
 }
 
 void TMemo::ApplyWrapAndBars() {

@@ -82,6 +82,7 @@ class TMemo : public TControl {
  private:
   void ApplyLook();
   void ApplyDocument();
+  void ApplyStrikeOut();
   void ApplyWrapAndBars();
   void ToStart();
   void ShowDocument(void* document);
