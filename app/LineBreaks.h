@@ -12,6 +12,21 @@ using TLeadByteTable = std::array<bool, 256>;
 // After a lead byte the next byte is part of the same character and never a break.
 std::size_t CountLoneBreaks(std::string_view text, const TLeadByteTable& lead);
 
+// A text read in pieces: how much of a piece can be taken now, and its lone breaks.
+// Unless the piece is the last, a CR at its end waits for the LF that may open the
+// next piece, and a lead byte at its end for its trail byte.
+struct TPieceScan {
+  std::size_t complete = 0;  // bytes from the start that can be taken
+  std::size_t lone = 0;      // lone CR and LF bytes among them
+};
+TPieceScan ScanPiece(std::string_view piece, const TLeadByteTable& lead, bool last);
+
+// Copies text from `from` on into `out` (room for `room` bytes, at least 2) with every
+// lone CR and lone LF made CR LF, until the text or the room ends; advances `from` and
+// returns the bytes written. A text with breaks to mend is copied once, in blocks.
+std::size_t NormalizeInto(std::string_view text, std::size_t& from, const TLeadByteTable& lead, char* out,
+                          std::size_t room);
+
 // Turns every lone CR and every lone LF into CR LF. Costs one counting pass, and
 // one copying pass only when there is something to change. Returns true when it changed the text.
 bool NormalizeLineBreaks(std::string& text, const TLeadByteTable& lead);

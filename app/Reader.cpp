@@ -3,16 +3,26 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
+#include <optional>
 #include <new>
 #include <stdexcept>
+#include <string_view>
 
 #include "app/LineBreaks.h"
+#include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
 namespace {
 constexpr char kCapacity[] = "Text exceeds memo capacity";
+// Files up to this size arrive in one read; larger ones in pieces of it, each handed
+// to the view before the next is read, so the text is never held twice.
+constexpr std::size_t kPiece = std::size_t{16} << 20;
+// Mended line breaks are copied through a block of this size.
+constexpr std::size_t kBlock = std::size_t{1} << 20;
 
 const TLeadByteTable& SystemLeadBytes() {
   static const TLeadByteTable table = [] {
@@ -25,29 +35,48 @@ const TLeadByteTable& SystemLeadBytes() {
   return table;
 }
 
-// The whole file in one buffer; others may read it meanwhile, nobody may write it.
-std::string ReadWholeFile(const std::string& path) {
-  UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file) throw Exception("Cannot open file " + path);
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) throw Exception("Cannot open file " + path);
-  std::string buffer;
-  // A size the address space cannot hold (a 32-bit build) must not wrap around.
-  if (static_cast<unsigned long long>(size.QuadPart) > buffer.max_size()) throw std::length_error("file size");
-  buffer.resize(static_cast<size_t>(size.QuadPart));
-  // One buffer; a single ReadFile takes at most 4 GiB, so very large files arrive in pieces.
-  size_t done = 0;
-  while (done < buffer.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(buffer.size() - done, 1u << 30));
-    DWORD got = 0;
-    if (!ReadFile(file.get(), buffer.data() + done, chunk, &got, nullptr)) throw Exception("Cannot open file " + path);
-    if (got == 0) break;
-    done += got;
+// Where the normalised text goes: compared with what the view shows as long as it
+// matches, then into a new text of the view's, which takes what matched from the old.
+class TTextSink {
+ public:
+  explicit TTextSink(TMemo& memo) : memo_(memo), shown_(memo.Bytes()) {}
+
+  // How long the whole text is expected to become: the room a new text starts with.
+  void Expect(std::size_t bytes) { expected_ = bytes; }
+
+  void Put(std::string_view bytes) {
+    if (!loader_) {
+      if (bytes.size() <= shown_.size() - matched_ && std::memcmp(shown_.data() + matched_, bytes.data(), bytes.size()) == 0) {
+        matched_ += bytes.size();
+        return;
+      }
+      Start();
+    }
+    if (!loader_->Add(bytes)) throw Exception(kCapacity);
   }
-  buffer.resize(done);
-  return buffer;
-}
+
+  // True when the text is the one shown; otherwise the view shows the new text.
+  bool Finish() {
+    if (!loader_ && matched_ == shown_.size()) return true;
+    if (!loader_) Start();
+    if (!memo_.Commit(std::move(loader_))) throw Exception(kCapacity);
+    return false;
+  }
+
+ private:
+  void Start() {
+    loader_ = memo_.BeginText(std::max(expected_, matched_));
+    if (!loader_) throw Exception(kCapacity);
+    // What matched so far is the view's own bytes: no copy of ours holds it.
+    if (!loader_->Add(memo_.Bytes().substr(0, matched_))) throw Exception(kCapacity);
+  }
+
+  TMemo& memo_;
+  std::string_view shown_;
+  std::size_t matched_ = 0;
+  std::size_t expected_ = 0;
+  std::unique_ptr<TMemo::TTextLoader> loader_;
+};
 }  // namespace
 
 TReader::TReader(TComponent* owner, TControl* parent) : TMemo(owner, parent) {}
@@ -66,40 +95,68 @@ void TReader::LoadFromFile(const std::string& path) {
 }
 
 void TReader::Load(const std::string& path) {
-  std::string text = ReadWholeFile(path);
-  NormalizeLineBreaks(text, SystemLeadBytes());
-  // What would be shown is compared with what is: a file with a zero byte is
-  // otherwise set into the view again on every click.
-  CutAtFirstZero(text);
-  if (text == shown_) {
-    Repaint();
-    return;
+  // Others may read the file meanwhile, nobody may write it.
+  UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) throw Exception("Cannot open file " + path);
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) throw Exception("Cannot open file " + path);
+  auto left = static_cast<unsigned long long>(size.QuadPart);
+  const TLeadByteTable& lead = SystemLeadBytes();
+  // A file read in pieces takes long enough to be seen.
+  std::optional<THourglass> wait;
+  if (left > kPiece) wait.emplace();
+
+  // One byte more: a CR or a lead byte held back from the piece before.
+  std::string piece(static_cast<std::size_t>(std::min<unsigned long long>(left, kPiece)) + 1, '\0');
+  std::string block;
+  TTextSink sink(*this);
+  std::size_t carried = 0, produced = 0;
+  for (bool last = false; !last;) {
+    const auto want = static_cast<std::size_t>(std::min<unsigned long long>(left, kPiece));
+    std::size_t got = 0;
+    while (got < want) {
+      DWORD n = 0;
+      if (!ReadFile(file.get(), piece.data() + carried + got, static_cast<DWORD>(want - got), &n, nullptr))
+        throw Exception("Cannot open file " + path);
+      if (n == 0) break;
+      got += n;
+    }
+    left -= got;
+    last = left == 0 || got < want;
+    std::string_view text(piece.data(), carried + got);
+    // The view shows what comes before the first zero byte: nothing after it is read.
+    if (const void* nul = std::memchr(text.data(), 0, text.size())) {
+      text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
+      last = true;
+    }
+    const TPieceScan scan = ScanPiece(text, lead, last);
+    const std::string_view complete = text.substr(0, scan.complete);
+    // The rest of the file is expected to mend as many breaks per byte as this piece did.
+    const double growth = complete.empty() ? 1.0 : 1.0 + static_cast<double>(scan.lone) / complete.size();
+    produced += complete.size() + scan.lone;
+    sink.Expect(produced + (last ? 0 : static_cast<std::size_t>(static_cast<double>(left) * growth) + 4096));
+    if (scan.lone == 0) {
+      sink.Put(complete);
+    } else {
+      block.resize(kBlock);
+      for (std::size_t from = 0; from < complete.size();)
+        sink.Put(std::string_view(block.data(), NormalizeInto(complete, from, lead, block.data(), block.size())));
+    }
+    carried = text.size() - complete.size();
+    if (carried) std::memmove(piece.data(), piece.data() + complete.size(), carried);
   }
+  file.reset();
+  block = std::string();
+  piece = std::string();
+
   SetLockDrawing(true);
   struct Unlock {
     TReader* r;
     ~Unlock() { r->SetLockDrawing(false); }
   } unlock{this};
-  const std::wstring wide = AnsiToWide(text);
-  if (!SetTextW(wide)) {
-    SetTextW(AnsiToWide(shown_));
-    throw Exception(kCapacity);
-  }
-  shown_.swap(text);
-  SendMessageW(Handle(), EM_SETSEL, 0, 0);
-  SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
+  if (sink.Finish()) return;  // unchanged: caret, selection and scroll position stay
   Change();
-}
-
-void TReader::TextLost() {
-  // The view is empty now: a click on the same file must show it again.
-  shown_.clear();
-  TMemo::TextLost();
-}
-
-void TReader::Clear() {
-  TMemo::Clear();
-  shown_.clear();
 }
 
 void TReader::Collapse() { SetSelLength(0); }

@@ -13,15 +13,9 @@ class TReader : public TMemo {
   // and keeps the previous text when it cannot. An unchanged file keeps caret,
   // selection and scroll position and raises no change notification.
   void LoadFromFile(const std::string& path);
-  void Clear() override;
   // Selection length 0 at the current start, caret scrolled into view.
   void Collapse();
-  // The bytes shown now (up to the first zero byte of what was loaded).
-  const std::string& ShownBytes() const { return shown_; }
 
  private:
   void Load(const std::string& path);
-  void TextLost() override;
-
-  std::string shown_;
 };

@@ -1,12 +1,17 @@
 // Times the viewer's own work under the platform, as ratios of medians in one run:
-// - open_1mb, open_10mb: a click on a 1 MB and a 10 MB text file in the file list until
-//   the reader has painted it, against a plain ReadFile of the same file; the steps of a
-//   load (read, normalise, convert, hand to the edit control) are printed beside;
+// - open_1mb, open_10mb, open_100mb (open_1gb when that file exists): a click on a text
+//   file in the file list until the reader has painted it, against a plain ReadFile of the
+//   same file; the steps of a load (read, normalise, hand to the view) are printed beside;
+// - end_10mb_wrap, end_100mb_wrap: Ctrl+End in the reader right after such a click, word
+//   wrap on, until painted, in milliseconds;
 // - start: the viewer started in a folder of 1,000 text files until its window is visible
 //   and painted, against the platform's Notepad started and measured the same way.
 // Usage: bench_viewer <open folder> <scrivlet.exe> <start folder> <notepad.exe>; the last
-// line reads "open_1mb=<r> open_10mb=<r> start=<r>".
+// line reads "open_1mb=<r> open_10mb=<r> open_100mb=<r> end_10mb_wrap=<ms> end_100mb_wrap=<ms> start=<r>".
+// bench_viewer --peak <open folder> <file> opens one file in a fresh window and prints
+// "<file>_mb=<peak working set MB> empty_mb=<MB before the click>".
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -66,13 +71,18 @@ void ClickEntry(TDqFilelistView28& list, const std::string& caption) {
 }
 
 // Returns "open_<label>=<ratio> ".
-std::string TimeOpen(TForm1& form, const std::string& folder, const std::string& name, const char* label,
-                     bool detail) {
+std::string TimeOpen(TForm1& form, const std::string& folder, const std::string& name, const char* label, int runs) {
   const std::wstring path = Widen(folder + name);
-  const double plain = MedianOf([&] { ReadAll(path); });
+  std::vector<double> plainRuns;
+  for (int r = 0; r <= runs; ++r) {
+    const double t = Seconds([&] { ReadAll(path); });
+    if (r > 0) plainRuns.push_back(t);
+  }
+  std::sort(plainRuns.begin(), plainRuns.end());
+  const double plain = plainRuns[plainRuns.size() / 2];
   // Each timed click follows a click on a small file, so the reader really shows the big one anew.
   std::vector<double> v;
-  for (int r = 0; r <= kRuns; ++r) {
+  for (int r = 0; r <= runs; ++r) {
     ClickEntry(*form.BrowseFiles, "small.txt");
     const double t = Seconds([&] {
       ClickEntry(*form.BrowseFiles, name);
@@ -82,47 +92,71 @@ std::string TimeOpen(TForm1& form, const std::string& folder, const std::string&
   }
   std::sort(v.begin(), v.end());
   const double click = v[v.size() / 2];
+  ClickEntry(*form.BrowseFiles, "small.txt");
 
-  // Where the time goes: the load's steps one by one.
-  std::string text;
-  std::wstring wide;
-  const TLeadByteTable lead{};
-  const double read = MedianOf([&] { text = ReadAll(path); });
-  const double normalise = MedianOf([&] {
-    std::string copy = text;
-    NormalizeLineBreaks(copy, lead);
-  });
-  NormalizeLineBreaks(text, lead);
-  const double convert = MedianOf([&] { wide = AnsiToWide(text); });
-  auto handToEdit = [&] {
-    form.ReadText->SetTextW(L"");
-    form.ReadText->SetTextW(wide);
-  };
-  const double edit = Seconds(handToEdit);
-  std::printf("%s: click %.3f s, ReadFile %.4f s; steps: read %.4f, normalise %.4f (copy included), "
-              "convert %.4f, edit control %.3f s\n",
-              label, click, plain, read, normalise, convert, edit);
-  if (!detail) {
-    ClickEntry(*form.BrowseFiles, "small.txt");
+  // Where the time goes: the load's steps one by one (small files only: these hold copies).
+  if (runs > 1 && name.find("100mb") == std::string::npos) {
+    std::string text;
+    const TLeadByteTable lead{};
+    const double read = MedianOf([&] { text = ReadAll(path); });
+    const double normalise = MedianOf([&] {
+      std::string copy = text;
+      NormalizeLineBreaks(copy, lead);
+    });
+    NormalizeLineBreaks(text, lead);
+    const double view = Seconds([&] {
+      form.ReadText->Clear();
+      form.ReadText->SetText(text);
+    });
+    form.ReadText->Clear();
+    std::printf("%s: click %.3f s, ReadFile %.4f s; steps: read %.4f, normalise %.4f (copy included), view %.4f s\n",
+                label, click, plain, read, normalise, view);
   } else {
-    // What the edit control's time depends on: wrapping, and the font it measures with.
-    form.ReadText->SetWordWrap(false);
-    const double unwrapped = Seconds(handToEdit);
-    form.ReadText->SetWordWrap(true);
-    const TFont designed = form.ReadText->Font();
-    TFont tahoma = designed;
-    tahoma.Name = "Tahoma";
-    form.ReadText->SetFont(tahoma);
-    const double trueType = Seconds(handToEdit);
-    form.ReadText->SetFont(designed);
-    ClickEntry(*form.BrowseFiles, "small.txt");
-    std::printf("%s: edit control without wrapping %.3f s, with a TrueType font (Tahoma) %.3f s\n", label,
-                unwrapped, trueType);
+    std::printf("%s: click %.3f s, ReadFile %.4f s\n", label, click, plain);
   }
   char part[64];
   std::snprintf(part, sizeof part, "open_%s=%.2f ", label, click / plain);
   return part;
 }
+
+// Ctrl+End right after the click, word wrap on; returns "end_<label>_wrap=<ms> ".
+std::string TimeEnd(TForm1& form, const std::string& name, const char* label, int runs) {
+  std::vector<double> v;
+  HWND view = form.ReadText->Handle();
+  for (int r = 0; r < runs; ++r) {
+    ClickEntry(*form.BrowseFiles, "small.txt");
+    ClickEntry(*form.BrowseFiles, name);
+    UpdateWindow(view);
+    form.ReadText->SetFocus();
+    BYTE saved[256], state[256];
+    GetKeyboardState(saved);
+    GetKeyboardState(state);
+    state[VK_CONTROL] = 0x80;
+    SetKeyboardState(state);
+    v.push_back(Seconds([&] {
+      SendMessageW(view, WM_KEYDOWN, VK_END, 1);
+      UpdateWindow(view);
+    }));
+    SetKeyboardState(saved);
+  }
+  std::sort(v.begin(), v.end());
+  const double ms = v[v.size() / 2] * 1000;
+  std::printf("%s: Ctrl+End after the click, wrapped, %.0f ms (caret at %d of %d)\n", label, ms,
+              form.ReadText->SelStart(), form.ReadText->TextLength());
+  ClickEntry(*form.BrowseFiles, "small.txt");
+  char part[64];
+  std::snprintf(part, sizeof part, "end_%s_wrap=%.0f ", label, ms);
+  return part;
+}
+
+std::size_t PeakMb() {
+  PROCESS_MEMORY_COUNTERS pmc{};
+  pmc.cb = sizeof pmc;
+  GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
+  return pmc.PeakWorkingSetSize >> 20;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 HWND VisibleWindowOf(DWORD processId) {
   struct Search {
@@ -185,7 +219,28 @@ std::string TimeStart(const std::wstring& scrivlet, const std::wstring& folder, 
 }
 }  // namespace
 
+// A fresh window that opens one file: the process's peak is the click's.
+int PeakOfOpening(const std::string& folder, const std::string& name) {
+  TApplication app;
+  app.Initialize();
+  SetCurrentDirectoryW(Widen(folder).c_str());
+  TForm1* form = app.CreateForm<TForm1>();
+  form->ShowMain(SW_SHOWNORMAL);
+  form->BrowseFiles->SetDirectory(folder);
+  app.ProcessMessages();
+  const std::size_t empty = PeakMb();
+  ClickEntry(*form->BrowseFiles, name);
+  UpdateWindow(form->ReadText->Handle());
+  std::printf("peak_mb=%zu empty_mb=%zu\n", PeakMb(), empty);
+  return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 4 && std::wstring(argv[1]) == L"--peak") {
+    std::string folder = Narrow(argv[2]);
+    if (folder.back() != '\\') folder += '\\';
+    return PeakOfOpening(folder, Narrow(argv[3]));
+  }
   if (argc != 5) {
     std::fprintf(stderr, "usage: bench_viewer <open folder> <scrivlet.exe> <start folder> <notepad.exe>\n");
     return 2;
@@ -217,8 +272,13 @@ int wmain(int argc, wchar_t** argv) {
   form->BrowseFiles->SetDirectory(folder);
   app.ProcessMessages();
 
-  std::string summary = TimeOpen(*form, folder, "open-1mb.txt", "1mb", true);
-  summary += TimeOpen(*form, folder, "open-10mb.txt", "10mb", false);
+  std::string summary = TimeOpen(*form, folder, "open-1mb.txt", "1mb", kRuns);
+  summary += TimeOpen(*form, folder, "open-10mb.txt", "10mb", kRuns);
+  summary += TimeOpen(*form, folder, "open-100mb.txt", "100mb", 3);
+  if (Exists(folder + "open-1gb.txt")) summary += TimeOpen(*form, folder, "open-1gb.txt", "1gb", 1);
+  form->ReadText->SetWordWrap(true);
+  summary += TimeEnd(*form, "open-10mb.txt", "10mb", 3);
+  summary += TimeEnd(*form, "open-100mb.txt", "100mb", 1);
   summary += TimeStart(argv[2], argv[3], argv[4]);
   std::printf("%s\n", summary.c_str());
   return 0;

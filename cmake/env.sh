@@ -24,6 +24,7 @@ scrivlet_install_deps() {
   [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
   command -v dpkg-source >/dev/null || need+=(dpkg-dev)
+  command -v patch >/dev/null || need+=(patch)
   command -v clang >/dev/null || need+=(clang)
   [ -f "$(clang -print-resource-dir 2>/dev/null)/lib/linux/libclang_rt.fuzzer-x86_64.a" ] || need+=(libclang-rt-dev)
   if [ ${#need[@]} -gt 0 ]; then
@@ -95,13 +96,56 @@ scrivlet_libjpeg() {
     -DCMAKE_C_FLAGS="-O1 -fsanitize=address,fuzzer-no-link"
 }
 
+# Scintilla, the reader's text view, comes from Debian's source package of the
+# editor that bundles it, fetched and built once into the build tree as a static
+# library (Lexilla is not needed: the reader styles nothing).
+SCRIVLET_SCINTILLA=$SCRIVLET_BUILD/scintilla
+
+scrivlet_fetch_scintilla() { (cd "$SCRIVLET_SCINTILLA" && apt-get source -qq scite >fetch.log 2>&1); }
+
+scrivlet_scintilla() {
+  local out=$SCRIVLET_SCINTILLA
+  [ -f "$out/lib/libscintilla.a" ] && return 0
+  local src
+  src=$(ls -d "$out"/scite-*/scintilla/ 2>/dev/null | head -n 1 || true)
+  if [ -z "$src" ] || [ ! -f "$src/win32/makefile" ]; then
+    scrivlet_say "Fetching Scintilla's source"
+    scrivlet_deb_src
+    mkdir -p "$out"
+    scrivlet_fetch_scintilla || { apt-get update -qq >/dev/null 2>&1 && scrivlet_fetch_scintilla; } || {
+      cat "$out/fetch.log" >&2
+      return 1
+    }
+    src=$(ls -d "$out"/scite-*/scintilla/ | head -n 1)
+  fi
+  src=${src%/}
+  # Our one change to it: a caret jump far into a long wrapped text wraps the lines
+  # around the caret, not all the lines before it.
+  if [ ! -f "$src/.scrivlet-patched" ]; then
+    patch -s -p1 -d "$src" <"$SCRIVLET_ROOT/cmake/scintilla-wrap-around.patch" && touch "$src/.scrivlet-patched" || return 1
+  fi
+  scrivlet_say "Building Scintilla"
+  # Two jobs at most: it is the longest single build step and the machine is shared.
+  (cd "$src/win32" && make -j2 CXX=x86_64-w64-mingw32-g++-posix AR=x86_64-w64-mingw32-ar \
+    RANLIB=x86_64-w64-mingw32-ranlib ../bin/libscintilla.a) >"$out/build.log" 2>&1 || {
+    cat "$out/build.log" >&2
+    return 1
+  }
+  mkdir -p "$out/include" "$out/lib"
+  cp "$src"/include/Scintilla.h "$src"/include/Sci_Position.h "$src"/include/ILoader.h \
+    "$src"/include/ILexer.h "$out/include/"
+  cp "$src/License.txt" "$out/License.txt"
+  cp "$src/bin/libscintilla.a" "$out/lib/"
+}
+
 # Configures and builds the Windows program and its tests with MinGW-w64
 # (only the given target when one is named, e.g. scrivlet).
 scrivlet_build_win() {
   local target=${1:-all}
   shift || true
   scrivlet_libjpeg
-  cmake -S "$SCRIVLET_ROOT" -B "$SCRIVLET_BUILD/win" -DCMAKE_BUILD_TYPE=Release \
+  scrivlet_scintilla
+  cmake -S "$SCRIVLET_ROOT" -B "$SCRIVLET_BUILD/win" -DCMAKE_BUILD_TYPE=Release -DSCINTILLA_DIR="$SCRIVLET_SCINTILLA" \
     -DCMAKE_TOOLCHAIN_FILE="$SCRIVLET_ROOT/cmake/mingw-w64-posix.cmake" \
     -DJPEG_INCLUDE_DIR="$SCRIVLET_JPEG/mingw/include" -DJPEG_LIBRARY="$SCRIVLET_JPEG/mingw/lib/libjpeg.a" "$@" >/dev/null
   cmake --build "$SCRIVLET_BUILD/win" --target "$target" -j"$(nproc)" -- --no-print-directory >/dev/null

@@ -2,6 +2,7 @@
 // single-byte or a double-byte lead table, then the cut at the first zero byte.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -45,6 +46,8 @@ bool OnlyPairs(const std::string& text, const TLeadByteTable& lead) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   const TLeadByteTable lead = LeadTable(input);
+  const std::size_t cut = input.ConsumeIntegral<std::uint16_t>();
+  const std::size_t room = input.ConsumeIntegralInRange<std::size_t>(2, 64);
   const std::string original = input.ConsumeRemainingBytesAsString();
 
   std::string text = original;
@@ -61,6 +64,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::erase_if(bare, [](char c) { return c == '\r' || c == '\n'; });
   std::erase_if(normalizedBare, [](char c) { return c == '\r' || c == '\n'; });
   Check(bare == normalizedBare);
+
+  // Read in two pieces and mended through a small block, the text comes out the same.
+  std::string pieces, carried;
+  for (const bool last : {false, true}) {
+    const std::string_view all(original);
+    const std::size_t at = std::min(cut, all.size());
+    const std::string piece = carried + std::string(last ? all.substr(at) : all.substr(0, at));
+    const TPieceScan scan = ScanPiece(piece, lead, last);
+    const std::string_view complete = std::string_view(piece).substr(0, scan.complete);
+    Check(scan.lone == CountLoneBreaks(complete, lead));
+    std::string block(room, '\0');
+    for (std::size_t from = 0; from < complete.size();) pieces.append(block.data(), NormalizeInto(complete, from, lead, block.data(), room));
+    carried = piece.substr(scan.complete);
+  }
+  Check(pieces == text && carried.empty());
 
   std::string again = text;
   Check(!NormalizeLineBreaks(again, lead) && again == text);

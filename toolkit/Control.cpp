@@ -522,6 +522,7 @@ void TControl::SetColor(TColor color) {
   parentColor_ = false;
   color_ = color;
   brush_.reset();
+  ColorChanged();
   Invalidate();
   for (TControl* c : children_) c->ParentColorChanged();
 }
@@ -535,6 +536,7 @@ void TControl::ParentColorChanged() {
   if (!parentColor_ || !parent_) return;
   color_ = parent_->color_;
   brush_.reset();
+  ColorChanged();
   Invalidate();
   for (TControl* c : children_) c->ParentColorChanged();
 }

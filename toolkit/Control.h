@@ -130,6 +130,8 @@ class TControl : public TComponent {
 
   virtual void Realign();
   virtual void FontChanged();
+  // After the control's colour changed (set, or taken from its parent).
+  virtual void ColorChanged() {}
   // Key and mouse hooks: the defaults raise the events. A key set to 0 goes no further.
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);

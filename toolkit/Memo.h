@@ -1,7 +1,14 @@
 #pragma once
-// Multi-line text control. Changing WordWrap or ScrollBars rebuilds the
-// window; the text stays and the caret returns to the start.
+// Multi-line, byte-based text view. The window is the text component registered
+// under the class name "Scintilla", hosted as the toolkit's multi-line control: it
+// shows bytes as characters of the system code page and keeps them itself, so a
+// text reaches it once and is read back from its own storage. WordWrap and
+// ScrollBars change in place; the text stays and the caret returns to the start.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "toolkit/Control.h"
 
@@ -10,6 +17,7 @@ enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 class TMemo : public TControl {
  public:
   TMemo(TComponent* owner, TControl* parent);
+  ~TMemo() override;
 
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool v);
@@ -20,16 +28,40 @@ class TMemo : public TControl {
   bool HideSelection() const { return hideSelection_; }
   bool WantsTab() const override { return false; }
 
+  // The bytes the view holds, read in place: valid until its text changes.
+  std::string_view Bytes() const;
+  // The text as UTF-16, converted from the system code page.
   std::wstring TextW() const;
-  // False when the control refuses the text because it cannot hold it; its text is then unchanged.
-  bool SetTextW(const std::wstring& text);
-  // The most characters the control holds.
-  static constexpr std::size_t kMaxTextLength = 0x7FFFFFFE;
+  // False when the view refuses the text because it cannot hold it; its text is then unchanged.
+  bool SetText(std::string_view bytes);
   int TextLength() const;
   virtual void Clear();
 
+  // A new text handed to the view piece by piece: the view keeps each piece as it
+  // arrives, nothing is held twice. The view's text is unchanged until Commit.
+  class TTextLoader {
+   public:
+    ~TTextLoader();
+    TTextLoader(const TTextLoader&) = delete;
+    TTextLoader& operator=(const TTextLoader&) = delete;
+    // False when the view cannot hold more.
+    bool Add(std::string_view bytes);
+
+   private:
+    friend class TMemo;
+    TTextLoader(TMemo& memo, void* loader) : memo_(memo), loader_(loader) {}
+    TMemo& memo_;
+    void* loader_;  // the view's loader interface
+  };
+  // Room for `capacity` bytes (more may follow); null when the view refuses a text of that size.
+  std::unique_ptr<TTextLoader> BeginText(std::size_t capacity);
+  // Shows what the loader holds; the caret goes to the start, the first line to the top.
+  // False when the view refuses it; its text is then unchanged.
+  bool Commit(std::unique_ptr<TTextLoader> loader);
+
   int SelStart() const;
   int SelLength() const;
+  void SetSel(int start, int length);
   void SetSelLength(int length);  // keeps the start, scrolls the caret into view
   void SelectAll();
   void CopyToClipboard();
@@ -40,16 +72,23 @@ class TMemo : public TControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
-  void HandleDestroying() override;
+  void FontChanged() override;
+  void ColorChanged() override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Change();
-  // The window re-created for a new WordWrap or ScrollBars could not take the text back.
-  // The text is gone; by default the standard error box says so.
-  virtual void TextLost();
+  // Direct call into the view.
+  intptr_t Call(unsigned msg, uintptr_t wParam = 0, intptr_t lParam = 0) const;
 
  private:
+  void ApplyLook();
+  void ApplyDocument();
+  void ApplyStrikeOut();
+  void ApplyWrapAndBars();
+  void ToStart();
+  void ShowDocument(void* document);
+
   bool readOnly_ = false;
   bool wordWrap_ = true;
   TScrollStyle scrollBars_ = TScrollStyle::ssNone;
   bool hideSelection_ = true;
-  std::wstring savedText_;
 };

@@ -50,3 +50,35 @@ TEST(LineBreaks, TrailByteOfADoubleByteCharacterIsNeverABreak) {
   // A lead byte at the very end has no trail byte.
   EXPECT_EQ(Normalized(std::string("\n\x81", 2), lead), std::string("\r\n\x81", 3));
 }
+
+// A text read in pieces and mended through a small block comes out as the whole text
+// mended at once, wherever the pieces are cut: a CR LF pair or a double-byte character
+// split between two pieces stays one.
+TEST(LineBreaks, PiecesGiveWhatTheWholeGives) {
+  TLeadByteTable lead{};
+  lead[0x81] = true;
+  const struct {
+    std::string text;
+    const TLeadByteTable& lead;
+  } cases[] = {{"ab\r\ncd\ref\ngh\r\r\n\n\rend\r", kSingleByte},
+               {std::string("x\x81\ny\r\n\x81\rz\n\x81", 11), lead},
+               {"\r\n\r\n", kSingleByte}};
+  for (const auto& c : cases) {
+    const std::string whole = Normalized(c.text, c.lead);
+    for (std::size_t cut = 0; cut <= c.text.size(); ++cut) {
+      std::string out, carried;
+      for (const bool last : {false, true}) {
+        const std::string_view all(c.text);
+        const std::string text = carried + std::string(last ? all.substr(cut) : all.substr(0, cut));
+        const TPieceScan scan = ScanPiece(text, c.lead, last);
+        const std::string_view complete = std::string_view(text).substr(0, scan.complete);
+        EXPECT_EQ(scan.lone, CountLoneBreaks(complete, c.lead));
+        char block[3];
+        for (std::size_t from = 0; from < complete.size();) out.append(block, NormalizeInto(complete, from, c.lead, block, sizeof block));
+        carried = text.substr(scan.complete);
+      }
+      EXPECT_EQ(out, whole) << "cut at " << cut;
+      EXPECT_EQ(carried, "");
+    }
+  }
+}

@@ -56,7 +56,7 @@ TEST_F(BrowserWiringTest, ClickOnAFileShowsItAndOnAnythingElseClearsTheReader) {
   ClickOn("a.txt");
   EXPECT_EQ(Shown(), "first\r\nfile");
   EXPECT_FALSE(list->DblClickToOpen());
-  EXPECT_EQ(GetWindowLongW(form->ReadText->Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), WS_VSCROLL);
+  EXPECT_EQ(form->ReadText->ScrollBars(), TScrollStyle::ssVertical);
   EXPECT_EQ(FocusedWindow(), list->Handle());
 
   // A file deleted after the listing clears the reader and lets a double click open.

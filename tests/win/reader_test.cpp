@@ -1,4 +1,5 @@
 // The reader pane: loading a file, the unchanged-file rule, failures, and the Copy enabling rule.
+#include <Scintilla.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,7 +38,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace {
 using ReaderTest = MainWindowTest;
 
-// A view that refuses any text while `refuse` is set.
+// A view that refuses any new text while `refuse` is set.
 class TRefusingReader : public TReader {
  public:
   using TReader::TReader;
@@ -45,10 +46,22 @@ class TRefusingReader : public TReader {
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-    if (refuse && msg == WM_SETTEXT) return FALSE;
+    if (refuse && msg == SCI_CREATELOADER) return 0;
     return TReader::WndProc(msg, wParam, lParam);
   }
 };
+
+// Pixels of the selection's colour in the top rows of a window, as drawn now.
+int HighlightPixels(HWND hwnd) {
+  UpdateWindow(hwnd);
+  HDC dc = GetDC(hwnd);
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  int count = 0;
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 120; x += 2) count += GetPixel(dc, x, y) == highlight;
+  ReleaseDC(hwnd, dc);
+  return count;
+}
 
 std::wstring Shown(TForm1& form) { return form.ReadText->TextW(); }
 
@@ -198,19 +211,85 @@ TEST_F(ReaderTest, MoreBytesThanThePlatformConvertsAreRefusedNotCut) {
   VirtualFree(base, 0, MEM_RELEASE);
 }
 
-TEST_F(ReaderTest, TextLostByAWrapRebuildIsReportedAndTheFileShowsAgain) {
+TEST_F(ReaderTest, ARefusedTextKeepsThePreviousOneWithItsSelection) {
   TForm host(nullptr);
   auto* reader = TComponent::Create<TRefusingReader>(&host, &host);
-  const std::string path = dir.Write("shown.txt", "shown text");
-  reader->LoadFromFile(path);
+  reader->LoadFromFile(dir.Write("shown.txt", "shown text\nsecond line"));
+  reader->SetSel(2, 5);
   reader->refuse = true;
-  reader->SetWordWrap(false);
-  ASSERT_EQ(Scripted().Count("message"), 1);
-  EXPECT_EQ(Scripted().Last().Text, "Text exceeds memo capacity.");
-  EXPECT_EQ(reader->ShownBytes(), "");
+  try {
+    reader->LoadFromFile(dir.Write("other.txt", "other text"));
+    ADD_FAILURE() << "the refused text was taken";
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "Text exceeds memo capacity");
+  }
+  EXPECT_EQ(reader->TextW(), L"shown text\r\nsecond line");
+  EXPECT_EQ(reader->SelStart(), 2);
+  EXPECT_EQ(reader->SelLength(), 5);
+  EXPECT_EQ(SendMessageW(reader->Handle(), SCI_GETLINECOUNT, 0, 0), 2);
   reader->refuse = false;
-  reader->LoadFromFile(path);
-  EXPECT_EQ(reader->TextW(), L"shown text");
+  reader->LoadFromFile(dir.File("other.txt"));
+  EXPECT_EQ(reader->TextW(), L"other text");
+}
+
+TEST_F(ReaderTest, StrikeOutAndColourFromTheFontDialogCoverEveryText) {
+  Scripted().FontAnswer = [](CHOOSEFONTW& cf) {
+    cf.lpLogFont->lfStrikeOut = TRUE;
+    cf.rgbColors = RGB(200, 0, 0);
+    return true;
+  };
+  LoadText("struck through");
+  form->FontMenuClick(nullptr);
+  ASSERT_EQ(Scripted().Count("font"), 1);
+  HWND view = form->ReadText->Handle();
+  auto struck = [&](int pos) { return (SendMessageW(view, SCI_INDICATORALLONFOR, pos, 0) & (1 << INDICATOR_CONTAINER)) != 0; };
+  EXPECT_EQ(SendMessageW(view, SCI_STYLEGETFORE, 0, 0), RGB(200, 0, 0));
+  EXPECT_TRUE(struck(0));
+  EXPECT_TRUE(struck(13));
+  // A text loaded afterwards is struck through as well.
+  LoadText("another text", "another.txt");
+  EXPECT_TRUE(struck(0));
+  EXPECT_TRUE(struck(11));
+  EXPECT_EQ(SendMessageW(view, SCI_STYLEGETFORE, 0, 0), RGB(200, 0, 0));
+}
+
+TEST_F(ReaderTest, SelectionShowsOnlyWhileTheReaderHasTheFocus) {
+  LoadText("selected text selected text selected text");
+  form->SelectAllMenuClick(nullptr);
+  ASSERT_EQ(FocusedWindow(), form->ReadText->Handle());
+  EXPECT_GT(HighlightPixels(form->ReadText->Handle()), 10);
+  form->BrowseFiles->SetFocus();
+  EXPECT_EQ(HighlightPixels(form->ReadText->Handle()), 0);
+  EXPECT_GT(form->ReadText->SelLength(), 0);
+}
+
+TEST_F(ReaderTest, TheMenuKeyOpensTheReaderMenu) {
+  LoadText("text");
+  form->ReadText->SetFocus();
+  PressKey(form->ReadText->Handle(), VK_APPS);
+  ASSERT_EQ(Scripted().Count("popup"), 1);
+  EXPECT_EQ(Scripted().Last().Items.front(), "Copy To Clipboard [disabled]");
+}
+
+TEST_F(ReaderTest, CtrlEndRightAfterOpeningAWrappedTextShowsItsEnd) {
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += std::string(30, 'w') + " line " + std::to_string(i) + std::string(160, 'x') + "\r\n";
+  text += "last line";
+  LoadText(text);
+  ASSERT_TRUE(form->ReadText->WordWrap());
+  HWND view = form->ReadText->Handle();
+  form->ReadText->SetFocus();
+  PressKey(view, VK_END, {.Ctrl = true});
+  const int caret = form->ReadText->SelStart();
+  EXPECT_EQ(caret, form->ReadText->TextLength());
+  // The caret's row is on the screen, though the lines before it may not be wrapped yet.
+  const auto y = static_cast<int>(SendMessageW(view, SCI_POINTYFROMPOSITION, 0, caret));
+  EXPECT_GE(y, 0);
+  EXPECT_LT(y, form->ReadText->ClientHeight());
+  PressKey(view, VK_UP);
+  EXPECT_LT(form->ReadText->SelStart(), caret);
+  PressKey(view, VK_HOME, {.Ctrl = true});
+  EXPECT_EQ(SendMessageW(view, SCI_GETFIRSTVISIBLELINE, 0, 0), 0);
 }
 
 TEST_F(ReaderTest, CopyRuleFollowsMousePressesNotTheKeyboard) {
@@ -218,8 +297,10 @@ TEST_F(ReaderTest, CopyRuleFollowsMousePressesNotTheKeyboard) {
   EXPECT_FALSE(form->CopyMenu->Enabled());
   HWND edit = form->ReadText->Handle();
   // A double click selects a word: Copy becomes enabled.
-  SendMessageW(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(8, 5));
-  SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(8, 5));
+  for (int press = 0; press < 2; ++press) {
+    SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 5));
+    SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(8, 5));
+  }
   ASSERT_GT(form->ReadText->SelLength(), 0);
   EXPECT_TRUE(form->CopyMenu->Enabled());
   // A right press keeps the selection, so the menu shows Copy enabled.
