@@ -74,7 +74,9 @@ std::wstring RichTextOf(const std::string& rtf) {
   if (!edit) return {};
   SETTEXTEX set{ST_DEFAULT, CP_ACP};
   SendMessageW(edit.get(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(rtf.c_str()));
-  GETTEXTLENGTHEX lengthEx{GTL_DEFAULT, 1200};
+  // Counted as it is fetched below, each paragraph break as CR LF: a count of one
+  // character per break would cut the text short by one character per paragraph.
+  GETTEXTLENGTHEX lengthEx{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
   const LRESULT length = SendMessageW(edit.get(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthEx), 0);
   if (length <= 0) return {};
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
