@@ -109,7 +109,7 @@ void TDqDirTreeView::AcceptSelection() {
   SelectedPath = selected == GetFirstNode() ? std::string(kDrivesToken) : NodePath;
   if (selected.Level() == 1) {
     const UINT type = GetDriveTypeW(Widen(SelectedPath).c_str());
-    if ((type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && !CheckDriveReady(SelectedPath[0], 1)) {
+    if ((type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && !CheckDriveReady(nullptr, SelectedPath[0], 1)) {
       if (SameTextNoCase(PreviousPath, std::string(kDrivesToken) + "\\")) {
         // "Drives\" names nothing: the computer node is selected again.
         SetSelected(GetFirstNode());
