@@ -190,7 +190,7 @@ bool TDqDirTree21::DeleteFolder(TTreeNode node) {
     if (TTreeNode gone = FindPathNode(*this, path)) gone.Delete();
     selectedPath_ = NodePathOf(parent);
   } else {
-    selectedPath_ = parentPath.size() > 3 ? StripTrailingBackslash(parentPath) : parentPath;
+    ShowPath(parentPath);  // rebuilt meanwhile: the parent is listed again
   }
   ListIn(selectedPath_, false);
   return true;

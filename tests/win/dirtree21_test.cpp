@@ -270,6 +270,20 @@ TEST_F(DirTree21Test, OnlyFoldersAreDraggedAndDeleteTakesTheNodeGiven) {
   EXPECT_TRUE(Exists(Path("B")));
   EXPECT_EQ(tree->SelectedPath(), Path("A"));
   EXPECT_EQ(list->Directory(), Path("A\\"));
+  // The tree rebuilt while the shell's question is open: the parent is found by its path.
+  dir.MakeDir("A\\Two");
+  tree->Rebuild();
+  const TTreeNode two = Show("A\\Two");
+  ASSERT_EQ(two.Text(), "Two");
+  Scripted().FileOpAnswer = [this](SHFILEOPSTRUCTW& op) {
+    tree->Rebuild();
+    return RealFileOperation(op);
+  };
+  ASSERT_TRUE(tree->DeleteFolder(two));
+  EXPECT_FALSE(Exists(Path("A\\Two")));
+  EXPECT_TRUE(Exists(Path("A")));
+  ASSERT_TRUE(tree->Selected());
+  EXPECT_EQ(tree->Selected().Text(), "A");
 }
 
 TEST_F(DirTree21Test, EachViewPastesWithItsOwnOperation) {
