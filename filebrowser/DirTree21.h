@@ -159,6 +159,6 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   bool dragging_ = false;
   // A right click selected its node before the menu showed.
   bool rightClickTaken_ = false;
-  // The end of a caption edit is being handled.
-  bool endingEdit_ = false;
+  // A caption edit has begun and not yet ended.
+  bool editUnderWay_ = false;
 };

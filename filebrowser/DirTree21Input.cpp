@@ -35,22 +35,18 @@ bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
       const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
       const TTreeNode node(this, info->item.hItem);
       result = (ReadOnly() || !node || node.Level() < 2) ? TRUE : FALSE;
+      editUnderWay_ = result == FALSE;
       return true;
     }
     case TVN_ENDLABELEDITW: {
       const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
       // The caption itself never changes: a rename rebuilds the tree.
       result = FALSE;
-      // The native tree may end the same edit once more while this end runs (its edit
-      // box loses the focus when the tree is rebuilt): that is no second rename.
-      if (endingEdit_) return true;
-      struct TEnding {
-        bool& Flag;
-        explicit TEnding(bool& flag) : Flag(flag) { Flag = true; }
-        TEnding(const TEnding&) = delete;
-        TEnding& operator=(const TEnding&) = delete;
-        ~TEnding() { Flag = false; }
-      } ending(endingEdit_);
+      // An edit ends once. The native tree can report the end again when its edit box
+      // loses the focus on the way out, naming the node it edited, which a rename's
+      // rebuild has freed and which may now stand for another folder: no question.
+      if (!editUnderWay_) return true;
+      editUnderWay_ = false;
       // An edit that keeps the name renames nothing, so it asks nothing either.
       const TTreeNode node(this, info->item.hItem);
       if (info->item.pszText && Narrow(info->item.pszText) != node.Text()) CaptionEdited(node, Narrow(info->item.pszText));
