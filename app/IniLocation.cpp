@@ -23,10 +23,22 @@ std::wstring FolderOf(const std::wstring& path) {
 }
 
 // Opening with the wanted access runs the platform's access check and nothing else.
+// Only a refusal of the access itself (or a place that is not there) counts: a file
+// another program holds open for a moment is still this user's to write, and taking
+// it for unwritable would move the settings to the other place for one run.
 bool CanOpenFor(const std::wstring& path, DWORD access, DWORD flags) {
   const UniqueFile handle(CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, flags, nullptr));
-  return static_cast<bool>(handle);
+  if (handle) return true;
+  switch (GetLastError()) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return false;
+    default:
+      return true;
+  }
 }
 }  // namespace
 

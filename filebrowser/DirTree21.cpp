@@ -213,7 +213,7 @@ bool TDqDirTree21::TakeSelection(TTreeNode node) {
   if (node.Level() != 1) return true;
   const UINT type = GetDriveTypeW(Widen(selectedPath_).c_str());
   if (type != DRIVE_REMOVABLE && type != DRIVE_CDROM) return true;
-  return CheckDriveReady(selectedPath_[0], 1);
+  return CheckDriveReady(Handle(), selectedPath_[0], 1);
 }
 
 bool TDqDirTree21::SelectAt(int x, int y) {
@@ -249,9 +249,12 @@ void TDqDirTree21::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, 
   DragNode = GetNodeAt(x, y);
   const bool onItem = (GetHitTestInfoAt(x, y) & kOnItem) != 0;
   if (dragDropEnabled_ && onItem && DragNode) {
-    SourcePath = GetPathOf(DragNode);
     SetSelected(DragNode);
     if (CanFocus()) SetFocus();
+    // Only folders are dragged: the computer names no folder, and a drive's path
+    // would copy or move the whole drive.
+    if (DragNode.Level() < 2) return;
+    SourcePath = GetPathOf(DragNode);
     if (Application) Application->ProcessMessages();
     if (GetKeyState(VK_LBUTTON) < 0) {
       DragDropOp = (GetKeyState(VK_CONTROL) < 0) ? 0 : 2;

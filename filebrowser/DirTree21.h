@@ -36,10 +36,14 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
 
   std::string PreviousPath;
   std::string NodePath;
-  // Set when a folder was made with the default name: its first rename asks nothing.
+  // Set while the edit of a folder just made with the default name runs: accepting it
+  // asks nothing. Any end of that edit (or of another) clears it.
   bool JustCreated = false;
   // A folder was cut or copied and can be pasted.
   bool PasteReady = false;
+  // What the paste does: 0 copy, 2 move, -1 nothing marked. The tree's own: a cut in
+  // a file list never makes this tree move.
+  int PendingPasteOp = -1;
   std::string SourcePath;
   // Destination of the last paste or drop, with trailing "\".
   std::string TargetPath;
@@ -85,8 +89,8 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   void MarkForPaste(int op);
   void PasteFolder();
   void ShowProperties();
-  // Starts editing the selected node's caption (a rename).
-  void EditSelectedCaption();
+  // Starts editing the selected node's caption (a rename); false when no edit started.
+  bool EditSelectedCaption();
   // Handles the end of a caption edit; `text` is the new caption.
   void CaptionEdited(TTreeNode node, const std::string& text);
   // Lists a node's sub-folders the first time it opens.
@@ -167,4 +171,6 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   bool dragging_ = false;
   // A right click selected its node before the menu showed.
   bool rightClickTaken_ = false;
+  // A caption edit has begun and not yet ended.
+  bool editUnderWay_ = false;
 };

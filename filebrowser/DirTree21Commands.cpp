@@ -14,6 +14,7 @@
 #include "filebrowser/shell/NetworkDrive.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/Properties.h"
+#include "filebrowser/shell/TakenPath.h"
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Locale.h"
@@ -34,13 +35,13 @@ bool FolderExists(const std::string& path) {
 
 void Beep() { MessageBeep(MB_ICONHAND); }
 
-int Ask(const std::string& text) {
-  return Application ? Application->Modal().ShowMessageBox(nullptr, text, "Confirm", MB_YESNO | MB_ICONQUESTION)
+int Ask(HWND asker, const std::string& text) {
+  return Application ? Application->Modal().ShowMessageBox(asker, text, "Confirm", MB_YESNO | MB_ICONQUESTION)
                      : IDNO;
 }
 
-void Inform(const std::string& text) {
-  if (Application) Application->Modal().ShowMessageBox(nullptr, text, "Information", MB_OK | MB_ICONINFORMATION);
+void Inform(HWND asker, const std::string& text) {
+  if (Application) Application->Modal().ShowMessageBox(asker, text, "Information", MB_OK | MB_ICONINFORMATION);
 }
 
 // A folder's identity on its volume, so a folder reached twice counts once.
@@ -94,36 +95,44 @@ void TDqDirTree21::LeaveFolder(const std::string& folder) {
 
 // ---- rename ------------------------------------------------------------------------------
 
-void TDqDirTree21::EditSelectedCaption() {
-  if (const TTreeNode node = Selected()) {
-    if (CanFocus()) SetFocus();
-    SendMessageW(Handle(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(node.ItemId()));
-  }
+bool TDqDirTree21::EditSelectedCaption() {
+  const TTreeNode node = Selected();
+  if (!node) return false;
+  if (CanFocus()) SetFocus();
+  return SendMessageW(Handle(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(node.ItemId())) != 0;
 }
 
 void TDqDirTree21::CaptionEdited(TTreeNode node, const std::string& text) {
+  // The question is skipped for the one edit that followed the folder's creation.
+  const bool justCreated = JustCreated;
+  JustCreated = false;
   if (!node || node.Level() < 2) return;
   if (text.empty() || HasForbiddenFolderChar(text)) {
     Beep();
-    if (!text.empty()) ErrorBox(text + "\r\n" + Msg(TStringKey::MsgInvalidDirName));
+    if (!text.empty()) ErrorBox(Handle(), text + "\r\n" + Msg(TStringKey::MsgInvalidDirName));
     return;
   }
-  const std::string oldPath = StripTrailingBackslash(GetPathOf(node));
+  // Taken before the question: the tree may be rebuilt while it is open.
+  const TTakenPath old = TakePath(StripTrailingBackslash(GetPathOf(node)));
+  const std::string& oldPath = old.Path;
   const std::string newPath = ExtractFilePath(oldPath) + text;
   THourglass hourglass;
   bool renamed = false;
   {
     TTreeViewUpdate update(*this);
-    const bool confirmed = JustCreated ||
-                           Ask(Msg(TStringKey::MsgRenameFolderQuery) + "\r\n\r\n    " + Msg(TStringKey::MsgFrom) +
-                               ExtractFileName(oldPath) + "\r\n    " + Msg(TStringKey::MsgTo) + text) == IDYES;
-    if (confirmed) LeaveFolder(oldPath);
-    if (confirmed && RunFileOperation(FileOpCodes[3], oldPath, newPath)) {
-      renamed = true;
-      Rebuild();
+    const bool confirmed = justCreated ||
+                           Ask(Handle(), Msg(TStringKey::MsgRenameFolderQuery) + "\r\n\r\n    " +
+                                             Msg(TStringKey::MsgFrom) + ExtractFileName(oldPath) + "\r\n    " +
+                                             Msg(TStringKey::MsgTo) + text) == IDYES;
+    // A folder that went or was replaced while the question was open is not renamed.
+    if (confirmed && StillNamesTakenFile(old)) {
+      LeaveFolder(oldPath);
+      if (RunFileOperation(Handle(), FileOpCodes[3], oldPath, newPath)) {
+        renamed = true;
+        Rebuild();
+      }
     }
   }
-  JustCreated = false;
   if (!renamed) return;
   ShowPath(newPath);
   ListIn(WithTrailingBackslash(newPath), false);
@@ -135,17 +144,14 @@ bool TDqDirTree21::CreateSubFolder(TTreeNode node, const std::string& name) {
   if (!node) node = Selected();
   if (!node) return false;
   if (node.Level() == 0) {
-    ErrorBox(Msg(TStringKey::MsgErrorPrefix) + Msg(TStringKey::MsgCantAddDrives));
+    ErrorBox(Handle(), Msg(TStringKey::MsgErrorPrefix) + Msg(TStringKey::MsgCantAddDrives));
     return false;
   }
-  std::string folderName = name;
-  if (folderName.empty()) {
-    folderName = Msg(TStringKey::MsgNewFolder);
-    JustCreated = true;
-  }
+  const bool defaultName = name.empty();
+  const std::string folderName = defaultName ? Msg(TStringKey::MsgNewFolder) : name;
   if (HasForbiddenFolderChar(folderName)) {
     Beep();
-    ErrorBox(Msg(TStringKey::MsgInvalidFolderChars));
+    ErrorBox(Handle(), Msg(TStringKey::MsgInvalidFolderChars));
     return false;
   }
   const std::string path = WithTrailingBackslash(GetPathOf(node)) + folderName + "\\";
@@ -157,7 +163,8 @@ bool TDqDirTree21::CreateSubFolder(TTreeNode node, const std::string& name) {
   }
   if (!created) return false;
   ShowPath(path);
-  if (folderName == "New Folder") EditSelectedCaption();
+  // The edit of the new folder's name asks nothing; its end, whatever it is, ends that.
+  if (folderName == "New Folder") JustCreated = EditSelectedCaption() && defaultName;
   return true;
 }
 
@@ -165,20 +172,26 @@ bool TDqDirTree21::DeleteFolder(TTreeNode node) {
   if (!node) node = Selected();
   if (!node || node.Level() < 2) return false;
   THourglass hourglass;
-  const std::string path = GetPathOf(Selected());
+  // The node's folder, taken before the shell's question: its notifications may rebuild
+  // the tree while the question is open, so the nodes are found again by path after.
+  const std::string path = WithTrailingBackslash(GetPathOf(node));
   if (path.empty()) return false;
   if (!FolderExists(path)) {
     Beep();
-    ErrorBox(path + Msg(TStringKey::MsgNotFound));
+    ErrorBox(Handle(), path + Msg(TStringKey::MsgNotFound));
     return false;
   }
+  const std::string folder = StripTrailingBackslash(path);
+  const std::string parentPath = ExtractFilePath(folder);
   LeaveFolder(path);
-  const bool deleted = RunFileOperation(FileOpCodes[1], StripTrailingBackslash(path), "");
-  if (!deleted) return false;
-  const TTreeNode parent = node.Parent();
-  SetSelected(parent);
-  node.Delete();
-  selectedPath_ = parent == GetFirstNode() ? std::string(kDrivesToken) : NodePathOf(parent);
+  if (!RunFileOperation(Handle(), FileOpCodes[1], folder, "")) return false;
+  if (const TTreeNode parent = FindPathNode(*this, parentPath)) {
+    SetSelected(parent);
+    if (TTreeNode gone = FindPathNode(*this, path)) gone.Delete();
+    selectedPath_ = NodePathOf(parent);
+  } else {
+    ShowPath(parentPath);  // rebuilt meanwhile: the parent is listed again
+  }
   ListIn(selectedPath_, false);
   return true;
 }
@@ -204,7 +217,7 @@ void TDqDirTree21::ShowTreeSize() {
     texts.DecimalSep = FormatSettings.DecimalSeparator;
     report = TreeSizeReport(header, total, texts);
   }
-  Inform(report);
+  Inform(Handle(), report);
 }
 
 // ---- cut, copy and paste -----------------------------------------------------------------------
@@ -219,13 +232,17 @@ void TDqDirTree21::MarkForPaste(int op) {
 
 void TDqDirTree21::PasteFolder() {
   if (Selected() && !selectedPath_.empty() && !SourcePath.empty() && (PendingPasteOp == 0 || PendingPasteOp == 2)) {
-    TargetPath = WithTrailingBackslash(selectedPath_);
-    if (PendingPasteOp == 2) LeaveFolder(SourcePath);
-    if (RunFileOperation(FileOpCodes[PendingPasteOp], StripTrailingBackslash(SourcePath), TargetPath)) {
+    // Taken before the shell's dialogs.
+    const std::string source = StripTrailingBackslash(SourcePath);
+    const std::string target = WithTrailingBackslash(selectedPath_);
+    const int op = PendingPasteOp;
+    TargetPath = target;
+    if (op == 2) LeaveFolder(source);
+    if (RunFileOperation(Handle(), FileOpCodes[op], source, target)) {
       Rebuild();
-      ShowPath(TargetPath);
+      ShowPath(target);
     } else {
-      ErrorBox(Msg(TStringKey::MsgFileOpFailed));
+      ErrorBox(Handle(), Msg(TStringKey::MsgFileOpFailed));
     }
   }
   PasteReady = false;
@@ -257,7 +274,7 @@ void TDqDirTree21::MapNetworkDrive() {
 
 void TDqDirTree21::DisconnectNetworkDrive() {
   if (!Application) return;
-  if (Application->Modal().DisconnectDialog(Application->ParkingWindow(), RESOURCETYPE_DISK) != 0) return;
+  if (Application->Modal().DisconnectDialog(Handle(), RESOURCETYPE_DISK) != 0) return;
   Rebuild();
   TTreeNode root = GetFirstNode();
   if (!root) return;
@@ -268,5 +285,5 @@ void TDqDirTree21::DisconnectNetworkDrive() {
 }
 
 void TDqDirTree21::ShowProperties() {
-  if (Selected() && !selectedPath_.empty() && !IsDrivesToken(selectedPath_)) ShowFileProperties(selectedPath_);
+  if (Selected() && !selectedPath_.empty() && !IsDrivesToken(selectedPath_)) ShowFileProperties(Handle(), selectedPath_);
 }

@@ -13,6 +13,7 @@
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/MessageBoxes.h"
 #include "filebrowser/shell/PathRules.h"
+#include "filebrowser/shell/TakenPath.h"
 #include "toolkit/Application.h"
 #include "toolkit/Utf.h"
 
@@ -29,6 +30,20 @@ void LetMessagesRun() {
 
 bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
   switch (header->code) {
+    case TVN_ENDLABELEDITW: {
+      // An edit ends once. The native tree can report the end again when its edit box
+      // loses the focus on the way out, naming the node it edited, which a rename's
+      // rebuild has freed and which may now stand for another folder: no question.
+      if (!editUnderWay_) {
+        result = FALSE;
+        return true;
+      }
+      editUnderWay_ = false;
+      TCustomTreeView::NotifyReflect(header, result);
+      // However the edit ended (Enter, Escape, the focus leaving), the next one asks again.
+      JustCreated = false;
+      return true;
+    }
     case NM_RCLICK: {
       // The native tree reports a right click before the press returns: the node under
       // the pointer is selected first, so the menu is enabled for it.
@@ -52,8 +67,8 @@ bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
 
 bool TDqDirTree21::CanEdit(TTreeNode node) {
   // Only folders are renamed; the computer and the drives keep their captions.
-  if (ReadOnly() || !node || node.Level() < 2) return false;
-  return TCustomTreeView::CanEdit(node);
+  editUnderWay_ = !ReadOnly() && node && node.Level() >= 2 && TCustomTreeView::CanEdit(node);
+  return editUnderWay_;
 }
 
 void TDqDirTree21::Edit(TTreeNode node, std::string text) {
@@ -154,11 +169,11 @@ void TDqDirTree21::DragDrop(TComponent* source, int x, int y) {
   const UINT code = FileOpCodes[DragDropOp == 0 ? 0 : 2];
   if (auto* tree = dynamic_cast<TDqDirTree21*>(source)) {
     TTreeViewUpdate update(*this);
-    if (code == FileOpCodes[2]) LeaveFolder(tree->SourcePath);
-    if (!RunFileOperation(code, StripTrailingBackslash(tree->SourcePath), TargetPath))
-      ErrorBox(Msg(TStringKey::MsgFileOpFailed));
+    const std::string folder = StripTrailingBackslash(tree->SourcePath);
+    if (code == FileOpCodes[2]) LeaveFolder(folder);
+    if (!RunFileOperation(Handle(), code, folder, TargetPath)) ErrorBox(Handle(), Msg(TStringKey::MsgFileOpFailed));
   } else if (fileList_ && source == fileList_) {
-    std::vector<std::string> files;
+    std::vector<TTakenPath> files;
     for (int i = 0; i < fileList_->Count(); ++i) {
       if (!fileList_->IsSelected(i)) continue;
       const TListItem& item = fileList_->Item(i);
@@ -167,17 +182,19 @@ void TDqDirTree21::DragDrop(TComponent* source, int x, int y) {
         fileList_->SetSelected(i, false);
         continue;
       }
-      if (item.SubItems[kSubKind] == "file") files.emplace_back(item.SubItems[kSubPath]);
+      if (item.SubItems[kSubKind] == "file") files.push_back(TakePath(std::string(item.SubItems[kSubPath])));
     }
     if (files.empty()) {
-      WarningBox(Msg(TStringKey::MsgNoFileSelected));
+      WarningBox(Handle(), Msg(TStringKey::MsgNoFileSelected));
     } else {
       TTreeViewUpdate update(*this);
-      for (const std::string& file : files) {
+      const std::string target = TargetPath;
+      for (const TTakenPath& file : files) {
         std::string destination;
-        CombinePath(TargetPath, ExtractFileName(file), destination);
+        CombinePath(target, ExtractFileName(file.Path), destination);
         LetMessagesRun();
-        RunFileOperation(code, file, destination);
+        // Gone or replaced while earlier files were moved: left alone.
+        if (StillNamesTakenFile(file)) RunFileOperation(Handle(), code, file.Path, destination);
       }
     }
   }

@@ -109,7 +109,8 @@ void TDqDirTreeView::AcceptSelection() {
   SelectedPath = selected == GetFirstNode() ? std::string(kDrivesToken) : NodePath;
   if (selected.Level() == 1) {
     const UINT type = GetDriveTypeW(Widen(SelectedPath).c_str());
-    if ((type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && !CheckDriveReady(SelectedPath[0], 1)) {
+    // The box is the combo's question: the drop-down is a window of its own on the desktop.
+    if ((type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && !CheckDriveReady(combo_->Handle(), SelectedPath[0], 1)) {
       if (IsDrivesToken(StripTrailingBackslash(PreviousPath))) {
         // "Drives\" names nothing: the computer node is selected again.
         SetSelected(GetFirstNode());

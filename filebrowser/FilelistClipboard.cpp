@@ -1,5 +1,8 @@
 #include "filebrowser/FilelistClipboard.h"
 
+#include <oleidl.h>
+#include <shlobj.h>
+
 #include <cstring>
 
 #include "filebrowser/DropFilesBlock.h"
@@ -23,6 +26,8 @@ bool SetClipboardBytes(UINT format, const void* bytes, std::size_t size) {
   GlobalFree(block);
   return false;
 }
+
+UINT PreferredDropEffectFormat() { return RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT); }
 }  // namespace
 
 TClipboardScope::TClipboardScope(HWND owner) : opened_(OpenClipboard(owner) != FALSE) {}
@@ -31,7 +36,7 @@ TClipboardScope::~TClipboardScope() {
   if (opened_) CloseClipboard();
 }
 
-bool PutFilesOnClipboard(HWND owner, const std::vector<std::string>& paths) {
+bool PutFilesOnClipboard(HWND owner, const std::vector<std::string>& paths, bool cut) {
   std::vector<std::u16string> names;
   for (const std::string& path : paths) {
     const std::string name = path.substr(0, path.find('\0'));
@@ -41,7 +46,23 @@ bool PutFilesOnClipboard(HWND owner, const std::vector<std::string>& paths) {
   TClipboardScope clipboard(owner);
   if (!clipboard.Opened()) return false;
   EmptyClipboard();
-  return SetClipboardBytes(CF_HDROP, block.data(), block.size());
+  const DWORD effect = cut ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+  return SetClipboardBytes(CF_HDROP, block.data(), block.size()) &&
+         SetClipboardBytes(PreferredDropEffectFormat(), &effect, sizeof effect);
+}
+
+bool ClipboardAsksMove(HWND owner) {
+  const UINT format = PreferredDropEffectFormat();
+  if (!format || !IsClipboardFormatAvailable(format)) return false;
+  TClipboardScope clipboard(owner);
+  if (!clipboard.Opened()) return false;
+  HGLOBAL block = GetClipboardData(format);
+  if (!block || GlobalSize(block) < sizeof(DWORD)) return false;
+  const auto* effect = static_cast<const DWORD*>(GlobalLock(block));
+  if (!effect) return false;
+  const DWORD value = *effect;
+  GlobalUnlock(block);
+  return (value & DROPEFFECT_MOVE) && !(value & DROPEFFECT_COPY);
 }
 
 std::vector<std::string> ReadFilesFromClipboard(HWND owner) {

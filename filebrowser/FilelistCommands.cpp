@@ -15,6 +15,7 @@
 #include "filebrowser/shell/ReportIfExists.h"
 #include "filebrowser/shell/ShellRun.h"
 #include "filebrowser/shell/SpecialFolders.h"
+#include "filebrowser/shell/TakenPath.h"
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
@@ -45,9 +46,6 @@ bool NameMatchesExactly(const std::string& path) {
   const UniqueFind search(FindFirstFileW(Widen(path).c_str(), &found));
   return search && Narrow(found.cFileName) == ExtractFileName(path);
 }
-
-// A path list entry without its NUL.
-std::string PathOf(const std::string& listed) { return listed.substr(0, listed.find('\0')); }
 
 // Only the case of the name changes: the entry that "exists" is the one being renamed,
 // and no other entry can be overwritten. Some file systems take such a rename for a
@@ -144,7 +142,7 @@ void TDqFilelistView28::NewFolder() {
                    nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     const std::string reason = text ? Narrow(text) : std::to_string(error);
     if (text) LocalFree(text);
-    ErrorBox("\"" + ExtractFileName(folder) + "\"\r" + reason);
+    ErrorBox(Handle(), "\"" + ExtractFileName(folder) + "\"\r" + reason);
     return;
   }
   TellFolderViews(folder);
@@ -154,7 +152,7 @@ void TDqFilelistView28::BeginRename() {
   const int index = Selected();
   if (index < 0) return;
   if (ReadOnly() || Upper(SubItem(Item(index), kSubAttr)) == "R") {
-    WarningBox(SharedMessage(TStringKey::MsgReadOnly));
+    WarningBox(Handle(), SharedMessage(TStringKey::MsgReadOnly));
     return;
   }
   if (CanEditCaption(index)) EditCaption(index);
@@ -187,8 +185,8 @@ void TDqFilelistView28::CaptionEdited(int index) {
     MessageBeep(MB_ICONWARNING);
   } else if (SameNoCase(target, renameSourcePath_)) {
     RenameCaseOnly(renameSourcePath_, target);
-  } else if (!ReportIfExists(target)) {
-    RunFileOperation(FileOpCodes[3], renameSourcePath_, target);
+  } else if (!ReportIfExists(Handle(), target)) {
+    RunFileOperation(Handle(), FileOpCodes[3], renameSourcePath_, target);
   }
   UpdateFileList();
   if (Upper(kind) != "DIR") return;
@@ -209,7 +207,7 @@ void TDqFilelistView28::DeleteSelected() {
   pendingFiles_.clear();
   std::string source;
   for (const std::string& path : SelectedPaths(false)) source += path;
-  if (!source.empty()) RunFileOperation(FileOpCodes[1], source, "");
+  if (!source.empty()) RunFileOperation(Handle(), FileOpCodes[1], source, "");
   UpdateFileList();
   pendingFiles_.clear();
   TellFolderViews(directory_);
@@ -217,36 +215,49 @@ void TDqFilelistView28::DeleteSelected() {
 
 bool TDqFilelistView28::DeleteSelectedPermanently() {
   if (Selected() < 0) return true;
+  // Taken before the first question: while one is open the list may be re-read or show
+  // another folder, and only the file a question named may go.
+  struct TAsked {
+    TTakenPath File;
+    std::string Caption;
+    bool Folder;
+  };
+  std::vector<TAsked> entries;
   for (int i = NextSelected(-1); i >= 0; i = NextSelected(i)) {
     const TListItem& item = Item(i);
     const std::string kind = SubItem(item, kSubKind);
+    entries.push_back({TakePath(SubItem(item, kSubPath)), item.Caption, kind == "dir" || kind == "drv"});
+  }
+  bool stopped = false;
+  for (const TAsked& entry : entries) {
     // Folders and drives are never deleted this way: the command stops there.
-    if (kind == "dir" || kind == "drv") {
-      UpdateFileList();
-      return false;
+    if (entry.Folder) {
+      stopped = true;
+      break;
     }
-    const std::string text = "Are you sure you want to permanently delete file\r  \"" + item.Caption + "\"?";
-    if (Application &&
-        Application->Modal().ShowMessageBox(nullptr, text, "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES)
-      DeleteFileW(Widen(SubItem(item, kSubPath)).c_str());
-    SetSelected(i, false);
+    const std::string text = "Are you sure you want to permanently delete file\r  \"" + entry.Caption + "\"?";
+    if (!Application ||
+        Application->Modal().ShowMessageBox(Handle(), text, "Confirm", MB_YESNO | MB_ICONQUESTION) != IDYES)
+      continue;
+    // Gone or replaced while the question was open: nothing else is deleted in its place.
+    if (StillNamesTakenFile(entry.File)) DeleteFileW(Widen(entry.File.Path).c_str());
   }
   UpdateFileList();
-  return true;
+  return !stopped;
 }
 
 // ---- cut, copy and paste -------------------------------------------------------------------
 
 void TDqFilelistView28::CollectSelection(int mode) {
-  PendingPasteOp = -1;
+  pendingPasteOp_ = -1;
   pendingFiles_.clear();
   clipboardList_.clear();
   for (std::string& path : SelectedPaths(false)) {
     clipboardList_ += path;
     pendingFiles_.push_back(std::move(path));
   }
-  PendingPasteOp = mode;
-  if (!clipboardList_.empty()) PutFilesOnClipboard(Handle(), pendingFiles_);
+  pendingPasteOp_ = mode;
+  if (!clipboardList_.empty()) PutFilesOnClipboard(Handle(), pendingFiles_, mode == 2);
 }
 
 void TDqFilelistView28::ReadClipboardFiles() {
@@ -254,6 +265,8 @@ void TDqFilelistView28::ReadClipboardFiles() {
   const std::vector<std::string> names = ReadFilesFromClipboard(Handle());
   pendingFiles_.clear();
   for (const std::string& name : names) pendingFiles_.push_back(AppendListTerminator(name));
+  // Another program's files are moved only when it asks for a move.
+  pendingPasteOp_ = ClipboardAsksMove(Handle()) ? 2 : 0;
 }
 
 void TDqFilelistView28::PasteFiles() {
@@ -264,20 +277,25 @@ void TDqFilelistView28::PasteFiles() {
     ReadClipboardFiles();
   }
   if (pendingFiles_.empty()) {
-    WarningBox(SharedMessage(TStringKey::MsgNoFileSelected));
+    WarningBox(Handle(), SharedMessage(TStringKey::MsgNoFileSelected));
     return;
   }
-  const UINT code = FileOpCodes[PendingPasteOp == 2 ? 2 : 0];
-  for (const std::string& listed : pendingFiles_) {
-    const std::string source = PathOf(listed);
+  // Taken before the shell's first dialog: the folder, the operation and the files.
+  const std::string folder = directory_;
+  const UINT code = FileOpCodes[pendingPasteOp_ == 2 ? 2 : 0];
+  std::vector<TTakenPath> sources;
+  for (const std::string& listed : pendingFiles_) sources.push_back(TakePath(listed));
+  pendingFiles_.clear();
+  for (const TTakenPath& source : sources) {
     std::string target;
-    CombinePath(directory_, ExtractFileName(source), target);
+    CombinePath(folder, ExtractFileName(source.Path), target);
     // A file pasted onto itself: nothing to copy or move.
-    if (target.empty() || SameNoCase(target, source)) continue;
-    RunFileOperation(code, listed, AppendListTerminator(target));
+    if (target.empty() || SameNoCase(target, source.Path)) continue;
+    // Gone or replaced during an earlier file's dialogs: left alone.
+    if (!StillNamesTakenFile(source)) continue;
+    RunFileOperation(Handle(), code, AppendListTerminator(source.Path), AppendListTerminator(target));
   }
   UpdateFileList();
-  pendingFiles_.clear();
   TellFolderViews(directory_);
 }
 
@@ -286,7 +304,7 @@ void TDqFilelistView28::DropFiles(const std::vector<std::string>& names) {
   if (names.empty()) return;
   pendingFiles_.clear();
   for (const std::string& name : names) pendingFiles_.push_back(AppendListTerminator(name));
-  PendingPasteOp = 0;
+  pendingPasteOp_ = 0;
   PasteFiles();
 }
 
@@ -296,5 +314,5 @@ void TDqFilelistView28::ShowSelectedProperties() {
   const int index = Selected();
   if (index < 0) return;
   const std::string& path = SubItem(Item(index), kSubPath);
-  if (!path.empty()) ShowFileProperties(path);
+  if (!path.empty()) ShowFileProperties(Handle(), path);
 }

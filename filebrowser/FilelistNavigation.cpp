@@ -85,7 +85,7 @@ void TDqFilelistView28::OpenSelected() {
   if (kind == "dir" || kind == "drv") {
     const std::string folder = WithTrailingBackslash(path);
     if (folder.empty()) return;
-    if (GetDriveTypeW(Widen(folder).c_str()) == DRIVE_REMOVABLE && !CheckDriveReady(folder[0], 1)) return;
+    if (GetDriveTypeW(Widen(folder).c_str()) == DRIVE_REMOVABLE && !CheckDriveReady(Handle(), folder[0], 1)) return;
     SetDirectory(folder);
     ShowDirectoryInLinkedViews();
   } else if (kind == "file") {

@@ -20,6 +20,7 @@
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/ShellRun.h"
 #include "filebrowser/shell/SpecialFolders.h"
+#include "filebrowser/shell/TakenPath.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/Handles.h"
@@ -74,7 +75,9 @@ std::wstring RichTextOf(const std::string& rtf) {
   if (!edit) return {};
   SETTEXTEX set{ST_DEFAULT, CP_ACP};
   SendMessageW(edit.get(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(rtf.c_str()));
-  GETTEXTLENGTHEX lengthEx{GTL_DEFAULT, 1200};
+  // Counted as it is fetched below, each paragraph break as CR LF: a count of one
+  // character per break would cut the text short by one character per paragraph.
+  GETTEXTLENGTHEX lengthEx{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
   const LRESULT length = SendMessageW(edit.get(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthEx), 0);
   if (length <= 0) return {};
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -154,8 +157,10 @@ std::string ResolveShortcut(const std::string& path) {
 void TDqFilelistView28::SendTo(int kind) {
   switch (kind) {
     case 0: {
-      const std::string folder = AskSendToFolder("");
-      if (!folder.empty()) SendToFolder(folder);
+      // What is sent is what was selected when the command began.
+      const std::vector<std::string> paths = SelectedPaths(false);
+      const std::string folder = AskSendToFolder(Handle(), "");
+      if (!folder.empty()) CopyInto(folder, paths);
       break;
     }
     case 1: {
@@ -182,34 +187,42 @@ void TDqFilelistView28::SendTo(int kind) {
   }
 }
 
-void TDqFilelistView28::SendToFolder(const std::string& folder) {
+void TDqFilelistView28::SendToFolder(const std::string& folder) { CopyInto(folder, SelectedPaths(false)); }
+
+void TDqFilelistView28::CopyInto(const std::string& folder, const std::vector<std::string>& paths) {
   if (!EnterFolder()) return;
   THourglass hourglass;
-  pendingFiles_ = SelectedPaths(false);
-  for (const std::string& listed : pendingFiles_) {
-    std::string target;
-    CombinePath(folder, ExtractFileName(listed.substr(0, listed.find('\0'))), target);
-    if (!target.empty()) RunFileOperation(FileOpCodes[0], listed, AppendListTerminator(target));
-  }
+  // A pending cut or copy is forgotten, as by any command that sends files elsewhere.
   pendingFiles_.clear();
+  std::vector<TTakenPath> sources;
+  for (const std::string& listed : paths) sources.push_back(TakePath(listed));
+  for (const TTakenPath& source : sources) {
+    std::string target;
+    CombinePath(folder, ExtractFileName(source.Path), target);
+    // Gone or replaced during an earlier file's dialogs: left alone.
+    if (target.empty() || !StillNamesTakenFile(source)) continue;
+    RunFileOperation(Handle(), FileOpCodes[0], AppendListTerminator(source.Path), AppendListTerminator(target));
+  }
 }
 
 void TDqFilelistView28::SendToEntry(const std::string& path) {
   const int index = Selected();
   if (index < 0) return;
+  // Taken before any question the send may ask.
+  const std::string selected = SubItem(Item(index), kSubPath);
+  const std::vector<std::string> paths = SelectedPaths(false);
   if (UpperExt(path) != ".LNK") {
-    if (IsFolder(path)) SendToFolder(path);
+    if (IsFolder(path)) CopyInto(path, paths);
     return;
   }
   const std::string target = ResolveShortcut(path);
   if (target.empty()) return;
   if (target.size() >= 3 && GetDriveTypeW(Widen(target.substr(0, 3)).c_str()) == DRIVE_REMOVABLE) {
     THourglass hourglass;
-    if (CheckDriveReady(target[0], 1)) SendToFolder(target);
+    if (CheckDriveReady(Handle(), target[0], 1)) CopyInto(target, paths);
   } else if (IsFolder(target)) {
-    SendToFolder(target);
+    CopyInto(target, paths);
   } else {
-    const std::string selected = SubItem(Item(index), kSubPath);
     ShellExecuteWithMessage("Open", target, Quoted(ExtractFileName(selected)), ExtractFilePath(selected), SW_SHOW);
   }
 }
@@ -218,7 +231,7 @@ void TDqFilelistView28::CreateDesktopShortcut() {
   const std::string desktop = GetSpecialFolder(sfDesktop);
   const int index = Selected();
   if (index < 0) {
-    ErrorBox(SharedMessage(TStringKey::MsgNoFileSelected));
+    ErrorBox(Handle(), SharedMessage(TStringKey::MsgNoFileSelected));
     return;
   }
   const std::string path = SubItem(Item(index), kSubPath);
@@ -235,5 +248,5 @@ void TDqFilelistView28::CreateDesktopShortcut() {
     saved = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))) &&
             SUCCEEDED(file->Save(Widen(WithTrailingBackslash(desktop) + name + ".lnk").c_str(), FALSE));
   }
-  if (!saved) ErrorBox(SharedMessage(TStringKey::MsgShortcutSaveFailed));
+  if (!saved) ErrorBox(Handle(), SharedMessage(TStringKey::MsgShortcutSaveFailed));
 }

@@ -103,8 +103,11 @@ class TDqFilelistView28 : public TListView {
   // Free KB of the listed folder's drive; 0 in the drives view.
   std::int64_t DriveFreeSpace() const;
   const std::string& About() const { return about_; }
-  // Paths collected by cut and copy.
+  // Paths collected by cut and copy (or dropped), waiting for a paste.
   std::vector<std::string>& PendingFiles() { return pendingFiles_; }
+  // What a paste does with them: 0 copy, 2 move (-1 while a cut or copy is collected).
+  // This list's own: a cut in another view never makes this list move.
+  int PendingPasteOp() const { return pendingPasteOp_; }
 
   TSelItemChangeEvent OnItemChange;
 
@@ -143,6 +146,7 @@ class TDqFilelistView28 : public TListView {
   // Kind 0 to a folder asked for, 1 the file's contents to the clipboard, 2 the paths to
   // the clipboard as text, 3 a shortcut on the desktop.
   void SendTo(int kind);
+  // Copies the selected entries into the folder.
   void SendToFolder(const std::string& folder);
   void SendToEntry(const std::string& path);
   void CreateDesktopShortcut();
@@ -206,6 +210,9 @@ class TDqFilelistView28 : public TListView {
   // The full paths of the selected entries in list order, each with its NUL; the parent
   // entry is deselected first unless `keepParent`.
   std::vector<std::string> SelectedPaths(bool keepParent);
+  // Copies the paths (taken earlier, each with its NUL) into the folder, each that
+  // still names the file it named then.
+  void CopyInto(const std::string& folder, const std::vector<std::string>& paths);
   void SelectAllEntries();
   // Linked-combo side of navigation: nothing happens while no combo is linked.
   void ComboShowPath(const std::string& path);
@@ -241,6 +248,7 @@ class TDqFilelistView28 : public TListView {
   std::string selectedItem_;
   const std::string about_ = "Version 2.8.7.9";
   std::vector<std::string> pendingFiles_;
+  int pendingPasteOp_ = 0;
   std::string clipboardList_;
   std::vector<std::string> droppedFiles_;
   std::string renameSourcePath_;

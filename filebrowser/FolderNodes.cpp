@@ -123,3 +123,20 @@ bool LocateNodes(TCustomTreeView& tree, const std::string& path) {
   }
   return true;
 }
+
+TTreeNode FindPathNode(const TCustomTreeView& tree, const std::string& path) {
+  TTreeNode current = tree.GetFirstNode();
+  std::string rest = path, segment;
+  int level = 1;
+  while (current && SplitFirstSegment(rest, segment)) {
+    TTreeNode match;
+    for (TTreeNode child = current.getFirstChild(); child && !match; child = child.getNextSibling()) {
+      const std::string caption = child.Text();
+      const std::string key = level == 1 ? DriveSegment(caption) : caption + "\\";
+      if (SameTextNoCase(key, segment)) match = child;
+    }
+    current = match;
+    ++level;
+  }
+  return current;
+}

@@ -29,3 +29,6 @@ std::string NodePathOf(TTreeNode node);
 // Collapses the tree, then selects and expands the nodes along `path` (ending in "\").
 // True when every segment was matched.
 bool LocateNodes(TCustomTreeView& tree, const std::string& path);
+// The node listed for `path` (ending in "\"), found without selecting, expanding or
+// listing anything; none when the tree does not hold it (yet).
+TTreeNode FindPathNode(const TCustomTreeView& tree, const std::string& path);

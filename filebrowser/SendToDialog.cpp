@@ -61,7 +61,7 @@ struct TSendToForm {
 };
 }  // namespace
 
-std::string AskSendToFolder(const std::string& initial) {
+std::string AskSendToFolder(HWND asker, const std::string& initial) {
   std::string text = initial;
   for (;;) {
     int result = 0;
@@ -71,9 +71,8 @@ std::string AskSendToFolder(const std::string& initial) {
       if (result == mrOk) return dialog.PathEdit->Text();
     }
     if (result != mrBrowse) return {};
-    HWND owner = Application && Application->MainForm() ? Application->MainForm()->Handle() : nullptr;
     std::string folder;
-    if (!BrowseForFolder(owner, folder, false)) return {};
+    if (!BrowseForFolder(asker, folder, false)) return {};
     text = folder;  // asked again, with the chosen folder ending in a backslash
   }
 }

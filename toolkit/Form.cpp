@@ -122,6 +122,16 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Close();
       return 0;
+    // A log-off or shutdown asks the window as a close would, so what the close query
+    // does (the settings store saves there) happens before the process is ended.
+    case WM_QUERYENDSESSION:
+      sessionAgreed_ = CloseQuery();
+      return sessionAgreed_ ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      // Ending without having been asked (or after refusing): the close query runs now.
+      if (wParam && !sessionAgreed_) CloseQuery();
+      sessionAgreed_ = false;
+      return 0;
     case WM_WINDOWPOSCHANGED: {
       const LRESULT r = TControl::WndProc(msg, wParam, lParam);
       if (!IsIconic(Handle()) && !IsZoomed(Handle())) SyncBoundsFromWindow();

@@ -90,4 +90,6 @@ class TForm : public TControl {
   bool destroyFired_ = false;
   int modalResult_ = mrNone;
   bool inModal_ = false;
+  // The close query passed for a session that is ending.
+  bool sessionAgreed_ = false;
 };

@@ -55,10 +55,10 @@ std::int64_t DiskSizeKB(const std::string& drivePath) { return DiskKB(drivePath,
 
 std::int64_t DiskFreeKB(const std::string& drivePath) { return DiskKB(drivePath, TDiskQuantity::Free); }
 
-bool CheckDriveReady(char letter, std::uint16_t showMessages) {
+bool CheckDriveReady(HWND asker, char letter, std::uint16_t showMessages) {
   letter = UpperAscii(letter);
   // The size query below fails for such a letter, so the not-ready warning follows.
-  if (letter < 'A' || letter > 'Z') ErrorBox(SharedMessage(TStringKey::MsgInvalidDriveId));
+  if (letter < 'A' || letter > 'Z') ErrorBox(asker, SharedMessage(TStringKey::MsgInvalidDriveId));
   bool ready = false;
   {
     TCriticalErrorsSilenced silenced;
@@ -66,7 +66,7 @@ bool CheckDriveReady(char letter, std::uint16_t showMessages) {
   }
   if (!ready && showMessages != 0) {
     MessageBeep(MB_ICONHAND);
-    WarningBox(SharedMessage(TStringKey::MsgDriveNotReady));
+    WarningBox(asker, SharedMessage(TStringKey::MsgDriveNotReady));
   }
   return ready;
 }

@@ -20,5 +20,5 @@ std::int64_t DiskFreeKB(const std::string& drivePath);
 // True when the drive answers a size query. A letter outside A..Z (any case) is
 // reported as an invalid drive; a drive that does not answer is reported (with a
 // beep) only when `showMessages` is non-zero. Never raises the platform's
-// "insert a disk" dialog.
-bool CheckDriveReady(char letter, std::uint16_t showMessages);
+// "insert a disk" dialog. The messages are modal to `asker`'s window.
+bool CheckDriveReady(HWND asker, char letter, std::uint16_t showMessages);

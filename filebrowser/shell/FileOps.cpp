@@ -7,7 +7,6 @@
 #include "toolkit/Utf.h"
 
 const UINT FileOpCodes[4] = {FO_COPY, FO_DELETE, FO_MOVE, FO_RENAME};
-std::int32_t PendingPasteOp = 0;
 std::int32_t DragDropOp = 0;
 
 namespace {
@@ -19,12 +18,12 @@ std::wstring WidePathList(const std::string& list) {
 }
 }  // namespace
 
-bool RunFileOperation(UINT code, const std::string& source, const std::string& destination) {
+bool RunFileOperation(HWND asker, UINT code, const std::string& source, const std::string& destination) {
   if (!Application) return false;
   const std::wstring from = WidePathList(source);
   const std::wstring to = WidePathList(destination);
   SHFILEOPSTRUCTW op{};
-  op.hwnd = GetActiveWindow();
+  op.hwnd = asker;
   op.wFunc = code;
   op.pFrom = from.c_str();
   op.pTo = to.c_str();

@@ -1,11 +1,14 @@
 #pragma once
-// The modal boxes the file-browser controls report with. None has an owner, so
-// each appears centred on the screen; each returns when closed.
+// The modal boxes the file-browser controls report with. Each is modal to the
+// top-level window of `asker` (a window of the control that reports; null for none)
+// and returns when closed.
+#include <windows.h>
+
 #include <string>
 
 // Caption "Error", error icon, one OK button.
-void ErrorBox(const std::string& text);
+void ErrorBox(HWND asker, const std::string& text);
 // Caption "Warning", warning icon, one OK button.
-void WarningBox(const std::string& text);
+void WarningBox(HWND asker, const std::string& text);
 // The application's title as caption, no icon, one OK button.
-void PlainMessageBox(const std::string& text);
+void PlainMessageBox(HWND asker, const std::string& text);

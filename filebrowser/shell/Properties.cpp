@@ -26,15 +26,15 @@ const char* PropertiesFailureText(DWORD code) {
 }
 }  // namespace
 
-void ShowFileProperties(const std::string& path) {
+void ShowFileProperties(HWND asker, const std::string& path) {
   if (!Application) return;
   const std::wstring file = Widen(path);
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_INVOKEIDLIST;
-  info.hwnd = nullptr;
+  info.hwnd = asker;
   info.lpVerb = L"properties";
   info.lpFile = file.c_str();
   if (Application->Modal().ShellExecuteInfo(info)) return;
-  if (const char* text = PropertiesFailureText(GetLastError())) PlainMessageBox(text);
+  if (const char* text = PropertiesFailureText(GetLastError())) PlainMessageBox(asker, text);
 }

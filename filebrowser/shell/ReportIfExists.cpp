@@ -8,7 +8,7 @@
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
-bool ReportIfExists(const std::string& path) {
+bool ReportIfExists(HWND asker, const std::string& path) {
   const std::string listed = AppendListTerminator(path);
   // The platform reads the name up to its first NUL.
   const std::wstring searched = Widen(listed.substr(0, listed.find('\0')));
@@ -17,6 +17,6 @@ bool ReportIfExists(const std::string& path) {
   if (!search) return false;
   std::string name = ExtractFileName(StripTrailingBackslash(path));
   if (!name.empty() && name.back() == '\0') name.pop_back();
-  ErrorBox("\"" + name + "\" " + SharedMessage(TStringKey::MsgAlreadyExists));
+  ErrorBox(asker, "\"" + name + "\" " + SharedMessage(TStringKey::MsgAlreadyExists));
   return true;
 }

@@ -28,6 +28,6 @@ int ShellExecuteWithMessage(const std::string& verb, const std::string& file, co
       Application->Modal().ShellExecuteVerb(owner, Widen(verb), Widen(file), Widen(parameters), Widen(directory), showCommand);
   const INT_PTR result = reinterpret_cast<INT_PTR>(instance);
   if (result <= kLastFailure)
-    ErrorBox(SharedMessage(TStringKey::MsgCantPrefix) + verb + SharedMessage(TStringKey::MsgFileWord) + file);
+    ErrorBox(owner, SharedMessage(TStringKey::MsgCantPrefix) + verb + SharedMessage(TStringKey::MsgFileWord) + file);
   return ResultCode(result);
 }

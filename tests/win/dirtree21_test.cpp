@@ -122,12 +122,29 @@ TEST_F(DirTree21Test, WithoutDragDropAClickStillSelectsTheFolderThenDeselects) {
 TEST_F(DirTree21Test, RenameAsksUnlessTheFolderWasJustCreatedAndRefusesForbiddenNames) {
   Show("B");
   ASSERT_TRUE(tree->CreateSubFolder());
+  EXPECT_TRUE(tree->JustCreated);
+  // A cancelled edit ends it: the next rename asks.
   TreeView_EndEditLabelNow(tree->Handle(), TRUE);
   ASSERT_TRUE(Exists(Path("B\\New Folder")));
-  EXPECT_TRUE(tree->JustCreated);
-  Scripted().Requests.clear();
+  EXPECT_FALSE(tree->JustCreated);
+  Scripted().MessageAnswers = {IDNO};
   tree->CaptionEdited(tree->Selected(), "First");
+  EXPECT_EQ(Scripted().Count("message"), 1);
+  EXPECT_TRUE(Exists(Path("B\\New Folder")));
+  // The folder cannot be made (it exists): nothing is left to skip a question.
+  Show("B");
+  EXPECT_FALSE(tree->CreateSubFolder());
+  EXPECT_FALSE(tree->JustCreated);
+  // The name typed into the edit that follows the creation is taken without a question.
+  RemoveDirectoryW(Widen(Path("B\\New Folder")).c_str());
+  tree->Rebuild();
+  Show("B");
+  ASSERT_TRUE(tree->CreateSubFolder());
+  SetWindowTextW(TreeView_GetEditControl(tree->Handle()), L"First");
+  Scripted().Requests.clear();
+  TreeView_EndEditLabelNow(tree->Handle(), FALSE);
   EXPECT_EQ(Scripted().Count("message"), 0);
+  EXPECT_FALSE(tree->JustCreated);
   ASSERT_TRUE(Exists(Path("B\\First")));
   EXPECT_EQ(tree->SelectedPath(), Path("B\\First\\"));
   EXPECT_EQ(list->Directory(), Path("B\\First\\"));
@@ -240,6 +257,54 @@ TEST_F(DirTree21Test, DropsCopyOrMoveListFilesAndTreeFolders) {
   tree->DragDrop(tree, at.x, at.y);
   EXPECT_FALSE(Exists(Path("A\\Inner")));
   EXPECT_TRUE(Exists(Path("B\\Inner")));
+}
+
+TEST_F(DirTree21Test, OnlyFoldersAreDraggedAndDeleteTakesTheNodeGiven) {
+  TTreeNode drive = Show("A");
+  while (drive.Level() > 1) drive = drive.Parent();
+  tree->SourcePath.clear();
+  ClickLabel(drive);
+  EXPECT_TRUE(tree->SourcePath.empty());
+  ASSERT_TRUE(tree->Selected());
+  EXPECT_EQ(tree->Selected().Level(), 1);  // the drive stays selected
+  ClickLabel(Show("A"));
+  EXPECT_EQ(tree->SourcePath, Path("A"));
+
+  const TTreeNode inner = Show("A\\Inner");
+  Show("B");
+  ASSERT_TRUE(tree->DeleteFolder(inner));
+  EXPECT_FALSE(Exists(Path("A\\Inner")));
+  EXPECT_TRUE(Exists(Path("B")));
+  EXPECT_EQ(tree->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+  // The tree rebuilt while the shell's question is open: the parent is found by its path.
+  dir.MakeDir("A\\Two");
+  tree->Rebuild();
+  const TTreeNode two = Show("A\\Two");
+  ASSERT_EQ(two.Text(), "Two");
+  Scripted().FileOpAnswer = [this](SHFILEOPSTRUCTW& op) {
+    tree->Rebuild();
+    return RealFileOperation(op);
+  };
+  ASSERT_TRUE(tree->DeleteFolder(two));
+  EXPECT_FALSE(Exists(Path("A\\Two")));
+  EXPECT_TRUE(Exists(Path("A")));
+  ASSERT_TRUE(tree->Selected());
+  EXPECT_EQ(tree->Selected().Text(), "A");
+}
+
+TEST_F(DirTree21Test, EachViewPastesWithItsOwnOperation) {
+  dir.Write("B\\f.txt", "f");
+  Show("A");
+  tree->MarkForPaste(0);
+  list->SetDirectory(Path("B\\"));
+  for (int i = 0; i < list->Count(); ++i) list->SetSelected(i, list->Item(i).Caption == "f.txt");
+  list->CollectSelection(2);
+  Show("B");
+  tree->PasteFolder();
+  EXPECT_TRUE(Exists(Path("A\\Inner")));
+  EXPECT_TRUE(Exists(Path("B\\A\\Inner")));
+  EXPECT_EQ(list->PendingPasteOp(), 2);
 }
 
 TEST_F(DirTree21Test, NotificationRebuildsAndShowsTheFolderAgain) {

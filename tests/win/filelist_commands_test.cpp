@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <oleidl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstring>
 
 #include "filebrowser/DropFilesBlock.h"
+#include "filebrowser/FilelistClipboard.h"
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/PathRules.h"
 #include "tests/win/support/FilelistFixture.h"
@@ -46,10 +49,15 @@ std::vector<unsigned char> WideBlock(const std::vector<std::string>& paths) {
   return MakeDropFilesBlock(names);
 }
 
-void PutOnClipboard(const std::vector<unsigned char>& bytes) {
+// The block as another program puts it there, with the shell's preferred effect when given.
+void PutOnClipboard(const std::vector<unsigned char>& bytes, DWORD effect = 0) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
   SetClipboardData(CF_HDROP, DropBlock(bytes));
+  const auto* effectBytes = reinterpret_cast<const unsigned char*>(&effect);
+  if (effect)
+    SetClipboardData(RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT),
+                     DropBlock(std::vector<unsigned char>(effectBytes, effectBytes + sizeof effect)));
   CloseClipboard();
 }
 
@@ -194,6 +202,37 @@ TEST_F(FilelistCommandsTest, ShiftDeleteAsksPerFileAndStopsAtAFolder) {
   EXPECT_TRUE(Exists(dir.File("a.txt")));
 }
 
+TEST_F(FilelistCommandsTest, ShiftDeleteDeletesOnlyTheFileItAskedAbout) {
+  const std::string b = dir.Write("b.txt", "b");
+  const std::string c = dir.Write("c.txt", "c");
+  const std::string other = dir.MakeDir("other");
+  dir.Write("other\\0.txt", "0");
+  dir.Write("other\\1.txt", "1");
+  ListTempDir();
+  // While the question is open the list is re-read with a new first file, then left.
+  Scripted().MessageAnswer = [&](const TModalRequest&) {
+    dir.Write("a.txt", "a");
+    view->UpdateFileList();
+    view->SetDirectory(other + "\\");
+    return IDYES;
+  };
+  Select({"b.txt"});
+  Press(VK_DELETE, {.Shift = true});
+  EXPECT_FALSE(Exists(b));
+  for (const char* kept : {"a.txt", "c.txt", "other\\0.txt", "other\\1.txt"})
+    EXPECT_TRUE(Exists(dir.File(kept))) << kept;
+  // A file replaced by another of its name while the question is open: the new one stays.
+  ListTempDir();
+  Scripted().MessageAnswer = [&](const TModalRequest&) {
+    DeleteFileW(Widen(c).c_str());
+    dir.Write("c.txt", "new");
+    return IDYES;
+  };
+  Select({"c.txt"});
+  Press(VK_DELETE, {.Shift = true});
+  EXPECT_TRUE(Exists(c));
+}
+
 TEST_F(FilelistCommandsTest, VanishedAndLockedFilesLoseNothing) {
   dir.Write("gone.txt", "g");
   const std::string locked = dir.Write("locked.txt", "l");
@@ -223,7 +262,7 @@ TEST_F(FilelistCommandsTest, CopyAndCutPasteTwiceThroughTheClipboard) {
   Select({"a.txt", "b c.txt"});
   Press('C', {.Ctrl = true});
   EXPECT_EQ(view->ClipboardList(), dir.File("from\\a.txt") + '\0' + dir.File("from\\b c.txt") + '\0');
-  EXPECT_EQ(PendingPasteOp, 0);
+  EXPECT_EQ(view->PendingPasteOp(), 0);
   view->SetDirectory(dir.File("to"));
   Press('V', {.Ctrl = true});
   EXPECT_TRUE(Exists(dir.File("to\\a.txt")) && Exists(dir.File("to\\b c.txt")));
@@ -260,7 +299,6 @@ TEST_F(FilelistCommandsTest, PasteReadsBlocksOfOtherProgramsSafely) {
   const std::string a = dir.Write("\xD0\x96 a.txt", "a");  // a name outside most code pages
   const std::string b = dir.Write("b.txt", "b");
   view->SetDirectory(dir.File("to"));
-  PendingPasteOp = 0;
   PutOnClipboard(WideBlock({a, b}));
   Press('V', {.Ctrl = true});
   EXPECT_TRUE(Exists(dir.File("to\\\xD0\x96 a.txt")));
@@ -281,6 +319,28 @@ TEST_F(FilelistCommandsTest, PasteReadsBlocksOfOtherProgramsSafely) {
   Press('V', {.Ctrl = true});
   EXPECT_EQ(Messages(), std::vector<std::string>{"No file(s) selected"});
   EXPECT_TRUE(Exists(a) && Exists(b));
+}
+
+TEST_F(FilelistCommandsTest, PasteMovesOnlyWhatWasCutOrWhatAnotherProgramAsksToMove) {
+  dir.MakeDir("to");
+  const std::string a = dir.Write("a.txt", "a");
+  const std::string b = dir.Write("b.txt", "b");
+  const std::string c = dir.Write("c.txt", "c");
+  ListTempDir();
+  Select({"a.txt"});
+  Press('X', {.Ctrl = true});
+  EXPECT_TRUE(ClipboardAsksMove(nullptr));  // other programs move it too
+  view->SetDirectory(dir.File("to"));
+  Press('V', {.Ctrl = true});
+  EXPECT_FALSE(Exists(a));
+  PutOnClipboard(WideBlock({b}));
+  Press('V', {.Ctrl = true});
+  EXPECT_TRUE(Exists(b));
+  EXPECT_TRUE(Exists(dir.File("to\\b.txt")));
+  PutOnClipboard(WideBlock({c}), DROPEFFECT_MOVE);
+  Press('V', {.Ctrl = true});
+  EXPECT_FALSE(Exists(c));
+  EXPECT_TRUE(Exists(dir.File("to\\c.txt")));
 }
 
 TEST_F(FilelistCommandsTest, DroppedFilesAreCopiedOrStayPendingInTheDrivesView) {

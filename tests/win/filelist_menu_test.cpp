@@ -235,6 +235,11 @@ TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
   Select({"r.rtf"});
   Click("Send_To1");
   EXPECT_EQ(ClipboardText(), "Hello bold");
+  dir.Write("m.rtf", "{\\rtf1\\ansi One\\par Two\\par Three}");
+  view->UpdateFileList();
+  Select({"m.rtf"});
+  Click("Send_To1");
+  EXPECT_EQ(ClipboardText(), "One\r\nTwo\r\nThree");
   EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
   Select({"p.bmp"});
   Click("Send_To1");

@@ -13,6 +13,7 @@
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exception.h"
+#include "toolkit/Handles.h"
 
 namespace {
 class SettingsStoreTest : public ::testing::Test {
@@ -209,6 +210,32 @@ TEST_F(SettingsStoreTest, AnUnwritableWindowsDirectoryMovesTheFileToTheUserFolde
   EXPECT_TRUE(real.CanWrite(Widen(dir.Path() + "new.ini")));
   EXPECT_FALSE(real.CanWrite(Widen(dir.Path() + "missing\\new.ini")));
   EXPECT_EQ(real.Locate("Scrivlet.ini").WritePath, real.WindowsDirectory() + L"\\Scrivlet.ini");
+}
+
+TEST_F(SettingsStoreTest, AFileAnotherProgramHoldsOpenStaysWhereItIs) {
+  WriteIni("PanelLeft_Width=111\r\n");
+  const UniqueFile holder(
+      CreateFileW(Widen(IniPath()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(holder);
+  EXPECT_EQ(TTempIniLocation(dir.Path()).Locate("Scrivlet.ini").WritePath, Widen(IniPath()));
+}
+
+TEST_F(SettingsStoreTest, ALogOffSavesAsAClosingWindowDoes) {
+  auto form = Start();
+  const std::string texts = dir.MakeDir("Texts") + "\\";
+  form->BrowseFiles->SetDirectory(texts);
+  form->PanelLeft->SetWidth(170);
+  EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  // The process would end here: the file must hold the settings already.
+  EXPECT_NE(Ini().find("BrowseFiles_Directory=" + texts + "\r\n"), std::string::npos);
+  EXPECT_NE(Ini().find("PanelLeft_Width=170\r\n"), std::string::npos);
+  // A session ended without the question first saves too.
+  ASSERT_TRUE(DeleteFileW(Widen(IniPath()).c_str()));
+  form->PanelLeft->SetWidth(180);
+  SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_NE(Ini().find("PanelLeft_Width=180\r\n"), std::string::npos);
+  Stop(form);
 }
 
 TEST_F(SettingsStoreTest, QuotedValuesAndEntriesResolveAsWritten) {

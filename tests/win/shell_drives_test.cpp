@@ -32,13 +32,13 @@ UINT CurrentErrorMode() {
 }
 
 TEST_F(DriveTest, LowerCaseLetterChecksTheDriveWithoutMessages) {
-  EXPECT_TRUE(CheckDriveReady('c', 1));
-  EXPECT_TRUE(CheckDriveReady('C', 1));
+  EXPECT_TRUE(CheckDriveReady(nullptr, 'c', 1));
+  EXPECT_TRUE(CheckDriveReady(nullptr, 'C', 1));
   EXPECT_EQ(Scripted().Count("message"), 0);
 }
 
 TEST_F(DriveTest, DigitShowsInvalidIdThenNotReadyAndFails) {
-  EXPECT_FALSE(CheckDriveReady('1', 1));
+  EXPECT_FALSE(CheckDriveReady(nullptr, '1', 1));
   const auto& r = Scripted().Requests;
   ASSERT_EQ(r.size(), 2u);
   EXPECT_EQ(r[0].Kind, "message");
@@ -53,7 +53,7 @@ TEST_F(DriveTest, DigitShowsInvalidIdThenNotReadyAndFails) {
 
 TEST_F(DriveTest, InvalidLetterIsReportedEvenWhenMessagesAreOff) {
   // Only the not-ready warning depends on the flag.
-  EXPECT_FALSE(CheckDriveReady('#', 0));
+  EXPECT_FALSE(CheckDriveReady(nullptr, '#', 0));
   ASSERT_EQ(Scripted().Requests.size(), 1u);
   EXPECT_EQ(Scripted().Last().Text, "Not a valid Drive ID");
 }
@@ -61,21 +61,21 @@ TEST_F(DriveTest, InvalidLetterIsReportedEvenWhenMessagesAreOff) {
 TEST_F(DriveTest, MissingDriveWarnsOnlyWhenAsked) {
   const char letter = UnusedDriveLetter();
   ASSERT_NE(letter, 0);
-  EXPECT_FALSE(CheckDriveReady(letter, 1));
+  EXPECT_FALSE(CheckDriveReady(nullptr, letter, 1));
   ASSERT_EQ(Scripted().Requests.size(), 1u);
   EXPECT_EQ(Scripted().Last().Caption, "Warning");
   EXPECT_EQ(Scripted().Last().Text, "There is no disk in Drive or Drive is not ready");
 
   ResetScripted();
-  EXPECT_FALSE(CheckDriveReady(letter, 0));
+  EXPECT_FALSE(CheckDriveReady(nullptr, letter, 0));
   EXPECT_EQ(Scripted().Count("message"), 0);
 }
 
 TEST_F(DriveTest, ErrorModeIsRestoredOnEveryPath) {
   const UINT before = SetErrorMode(SEM_NOGPFAULTERRORBOX);
-  CheckDriveReady('C', 1);
+  CheckDriveReady(nullptr, 'C', 1);
   EXPECT_EQ(CurrentErrorMode(), static_cast<UINT>(SEM_NOGPFAULTERRORBOX));
-  CheckDriveReady('1', 1);
+  CheckDriveReady(nullptr, '1', 1);
   EXPECT_EQ(CurrentErrorMode(), static_cast<UINT>(SEM_NOGPFAULTERRORBOX));
   SetErrorMode(before);
 }

@@ -76,12 +76,11 @@ class FileOpTest : public ::testing::Test {
   TRecordedOp recorded;
 };
 
-TEST_F(FileOpTest, TableAndSharedIndexes) {
+TEST_F(FileOpTest, OperationTable) {
   EXPECT_EQ(FileOpCodes[0], static_cast<UINT>(FO_COPY));
   EXPECT_EQ(FileOpCodes[1], static_cast<UINT>(FO_DELETE));
   EXPECT_EQ(FileOpCodes[2], static_cast<UINT>(FO_MOVE));
   EXPECT_EQ(FileOpCodes[3], static_cast<UINT>(FO_RENAME));
-  EXPECT_EQ(PendingPasteOp, 0);
 }
 
 TEST_F(FileOpTest, CopiesAListOfFilesIntoAFolder) {
@@ -90,7 +89,7 @@ TEST_F(FileOpTest, CopiesAListOfFilesIntoAFolder) {
   const std::string target = dir.MakeDir("target");
   const std::string list = AppendListTerminator(a) + AppendListTerminator(b);
 
-  EXPECT_TRUE(RunFileOperation(FileOpCodes[0], list, target));
+  EXPECT_TRUE(RunFileOperation(nullptr, FileOpCodes[0], list, target));
   EXPECT_EQ(recorded.Function, static_cast<UINT>(FO_COPY));
   EXPECT_EQ(recorded.Flags, static_cast<FILEOP_FLAGS>(FOF_ALLOWUNDO));
   EXPECT_EQ(recorded.From, (std::vector<std::string>{a, b}));
@@ -104,7 +103,7 @@ TEST_F(FileOpTest, CopiesAListOfFilesIntoAFolder) {
 TEST_F(FileOpTest, MovesAndRenames) {
   const std::string a = dir.Write("a.txt", "alpha");
   const std::string target = dir.MakeDir("target");
-  EXPECT_TRUE(RunFileOperation(FileOpCodes[2], a, target));
+  EXPECT_TRUE(RunFileOperation(nullptr, FileOpCodes[2], a, target));
   EXPECT_EQ(recorded.Function, static_cast<UINT>(FO_MOVE));
   EXPECT_EQ(recorded.From, (std::vector<std::string>{a}));
   EXPECT_FALSE(Exists(a));
@@ -112,7 +111,7 @@ TEST_F(FileOpTest, MovesAndRenames) {
   ASSERT_TRUE(Exists(moved));
 
   const std::string renamed = target + "\\renamed.txt";
-  EXPECT_TRUE(RunFileOperation(FileOpCodes[3], moved, renamed));
+  EXPECT_TRUE(RunFileOperation(nullptr, FileOpCodes[3], moved, renamed));
   EXPECT_EQ(recorded.Function, static_cast<UINT>(FO_RENAME));
   EXPECT_EQ(recorded.To, (std::vector<std::string>{renamed}));
   EXPECT_FALSE(Exists(moved));
@@ -122,7 +121,7 @@ TEST_F(FileOpTest, MovesAndRenames) {
 TEST_F(FileOpTest, NonAsciiNamesReachTheShellIntact) {
   const std::string a = dir.Write("Z\xC3\xBCrich \xE2\x9C\x93.txt", "x");
   const std::string renamed = dir.File("\xE6\x97\xA5\xE8\xA8\x98.txt");
-  EXPECT_TRUE(RunFileOperation(FileOpCodes[3], a, renamed));
+  EXPECT_TRUE(RunFileOperation(nullptr, FileOpCodes[3], a, renamed));
   EXPECT_EQ(recorded.From, (std::vector<std::string>{a}));
   EXPECT_TRUE(Exists(renamed));
 }
@@ -139,7 +138,7 @@ TEST_F(FileOpTest, DeleteGoesToTheRecycleBin) {
   DeleteFileW(trashInfo.c_str());
 
   const std::string file = dir.Write(name, "bye");
-  EXPECT_TRUE(RunFileOperation(FileOpCodes[1], AppendListTerminator(file), ""));
+  EXPECT_TRUE(RunFileOperation(nullptr, FileOpCodes[1], AppendListTerminator(file), ""));
   EXPECT_EQ(recorded.Function, static_cast<UINT>(FO_DELETE));
   EXPECT_NE(recorded.Flags & FOF_ALLOWUNDO, 0);
   EXPECT_TRUE(recorded.To.empty());
@@ -153,12 +152,12 @@ TEST_F(FileOpTest, DeleteGoesToTheRecycleBin) {
 
 TEST_F(FileOpTest, FailureOrAbortGivesFalse) {
   Scripted().FileOpAnswer = [](SHFILEOPSTRUCTW&) { return 0x402; };
-  EXPECT_FALSE(RunFileOperation(FileOpCodes[0], dir.File("missing.txt"), dir.Path()));
+  EXPECT_FALSE(RunFileOperation(nullptr, FileOpCodes[0], dir.File("missing.txt"), dir.Path()));
   Scripted().FileOpAnswer = [](SHFILEOPSTRUCTW& op) {
     op.fAnyOperationsAborted = TRUE;
     return 0;
   };
-  EXPECT_FALSE(RunFileOperation(FileOpCodes[1], dir.File("x.txt"), ""));
+  EXPECT_FALSE(RunFileOperation(nullptr, FileOpCodes[1], dir.File("x.txt"), ""));
   EXPECT_EQ(Scripted().Count("message"), 0);
 }
 

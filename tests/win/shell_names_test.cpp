@@ -27,7 +27,7 @@ class ReportIfExistsTest : public ::testing::Test {
 
 TEST_F(ReportIfExistsTest, TrailingNulIsNotPartOfTheReportedName) {
   const std::string file = dir.Write("Report.txt", "x");
-  EXPECT_TRUE(ReportIfExists(file + '\0'));
+  EXPECT_TRUE(ReportIfExists(nullptr, file + '\0'));
   ASSERT_EQ(Scripted().Count("message"), 1);
   EXPECT_EQ(Scripted().Last().Text, "\"Report.txt\" already exists !");
   EXPECT_EQ(Scripted().Last().Caption, "Error");
@@ -36,18 +36,18 @@ TEST_F(ReportIfExistsTest, TrailingNulIsNotPartOfTheReportedName) {
 
 TEST_F(ReportIfExistsTest, FindsFoldersAndHiddenFilesToo) {
   const std::string folder = dir.MakeDir("New Folder");
-  EXPECT_TRUE(ReportIfExists(folder));
+  EXPECT_TRUE(ReportIfExists(nullptr, folder));
   EXPECT_EQ(Scripted().Last().Text, "\"New Folder\" already exists !");
 
   const std::string hidden = dir.Write("secret.txt", "x");
   SetFileAttributesW(Widen(hidden).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
-  EXPECT_TRUE(ReportIfExists(hidden));
+  EXPECT_TRUE(ReportIfExists(nullptr, hidden));
   EXPECT_EQ(Scripted().Count("message"), 2);
 }
 
 TEST_F(ReportIfExistsTest, FreeNameIsNotReported) {
-  EXPECT_FALSE(ReportIfExists(dir.File("nothing.txt")));
-  EXPECT_FALSE(ReportIfExists(dir.File("nothing.txt") + '\0'));
+  EXPECT_FALSE(ReportIfExists(nullptr, dir.File("nothing.txt")));
+  EXPECT_FALSE(ReportIfExists(nullptr, dir.File("nothing.txt") + '\0'));
   EXPECT_EQ(Scripted().Count("message"), 0);
 }
 

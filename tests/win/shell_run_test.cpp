@@ -71,7 +71,7 @@ TEST_F(PropertiesTest, AsksForThePropertySheetWithoutOwner) {
     file = info.lpFile ? info.lpFile : L"";
     return TRUE;
   };
-  ShowFileProperties("C:\\data\\\xC3\xA9t\xC3\xA9.txt");
+  ShowFileProperties(nullptr, "C:\\data\\\xC3\xA9t\xC3\xA9.txt");
   EXPECT_EQ(seen.cbSize, sizeof(SHELLEXECUTEINFOW));
   EXPECT_EQ(seen.fMask, static_cast<ULONG>(SEE_MASK_INVOKEIDLIST));
   EXPECT_EQ(seen.hwnd, nullptr);
@@ -102,7 +102,7 @@ TEST_F(PropertiesTest, FailureShowsThePlainBoxOfTheErrorCode) {
       SetLastError(code);
       return FALSE;
     };
-    ShowFileProperties("C:\\x.txt");
+    ShowFileProperties(nullptr, "C:\\x.txt");
     ASSERT_EQ(Scripted().Count("message"), 1) << code;
     EXPECT_EQ(Scripted().Last().Text, row.Text);
     EXPECT_EQ(Scripted().Last().Caption, "Scrivlet");
@@ -117,15 +117,15 @@ TEST_F(PropertiesTest, OtherFailuresShowNothing) {
       SetLastError(code);
       return FALSE;
     };
-    ShowFileProperties("C:\\x.txt");
+    ShowFileProperties(nullptr, "C:\\x.txt");
     EXPECT_EQ(Scripted().Count("message"), 0) << code;
   }
 }
 
 TEST(MessageBoxes, CaptionsIconsAndButtons) {
-  ErrorBox("e");
-  WarningBox("w");
-  PlainMessageBox("p");
+  ErrorBox(nullptr, "e");
+  WarningBox(nullptr, "w");
+  PlainMessageBox(nullptr, "p");
   const auto& r = Scripted().Requests;
   ASSERT_EQ(r.size(), 3u);
   EXPECT_EQ(r[0].Caption, "Error");

@@ -10,16 +10,17 @@ int TScriptedModal::Count(const std::string& kind) const {
   return n;
 }
 
-int TScriptedModal::ShowMessageBox(HWND, const std::string& text, const std::string& caption, UINT type) {
-  Requests.push_back({"message", text, caption, type, {}});
+int TScriptedModal::DoMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
+  Requests.push_back({"message", text, caption, type, {}, owner});
+  if (MessageAnswer) return MessageAnswer(Requests.back());
   if (MessageAnswers.empty()) return IDOK;
   const int answer = MessageAnswers.front();
   MessageAnswers.pop_front();
   return answer;
 }
 
-bool TScriptedModal::ChooseFontDialog(CHOOSEFONTW& params) {
-  Requests.push_back({"font", Narrow(params.lpLogFont->lfFaceName), "", params.Flags, {}});
+bool TScriptedModal::DoChooseFont(CHOOSEFONTW& params) {
+  Requests.push_back({"font", Narrow(params.lpLogFont->lfFaceName), "", params.Flags, {}, params.hwndOwner});
   return FontAnswer ? FontAnswer(params) : false;
 }
 
@@ -68,14 +69,14 @@ int RealFileOperation(SHFILEOPSTRUCTW& op) {
   return SHFileOperationW(&op);
 }
 
-int TScriptedModal::FileOperation(SHFILEOPSTRUCTW& op) {
-  Requests.push_back({"fileop", "", "", op.fFlags, {}});
+int TScriptedModal::DoFileOperation(SHFILEOPSTRUCTW& op) {
+  Requests.push_back({"fileop", "", "", op.fFlags, {}, op.hwnd});
   FileOps.push_back({op.wFunc, ListText(op.pFrom), ListText(op.pTo), op.fFlags});
   return FileOpAnswer ? FileOpAnswer(op) : 0;
 }
 
-PIDLIST_ABSOLUTE TScriptedModal::BrowseForFolder(BROWSEINFOW& info) {
-  Requests.push_back({"browse", info.lpszTitle ? Narrow(info.lpszTitle) : "", "", info.ulFlags, {}});
+PIDLIST_ABSOLUTE TScriptedModal::DoBrowseForFolder(BROWSEINFOW& info) {
+  Requests.push_back({"browse", info.lpszTitle ? Narrow(info.lpszTitle) : "", "", info.ulFlags, {}, info.hwndOwner});
   return BrowseAnswer ? BrowseAnswer(info) : nullptr;
 }
 
@@ -86,9 +87,9 @@ HINSTANCE TScriptedModal::ShellExecuteVerb(HWND, const std::wstring& verb, const
   return ShellExecuteAnswer ? ShellExecuteAnswer(verb, file) : reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
 }
 
-BOOL TScriptedModal::ShellExecuteInfo(SHELLEXECUTEINFOW& info) {
+BOOL TScriptedModal::DoShellExecuteInfo(SHELLEXECUTEINFOW& info) {
   Requests.push_back({"shellexecuteex", info.lpFile ? Narrow(info.lpFile) : "", info.lpVerb ? Narrow(info.lpVerb) : "",
-                      info.fMask, {}});
+                      info.fMask, {}, info.hwnd});
   return ShellExecuteExAnswer ? ShellExecuteExAnswer(info) : TRUE;
 }
 
@@ -98,8 +99,8 @@ DWORD TScriptedModal::AddConnection(HWND, NETRESOURCEW& resource, DWORD flags) {
   return ConnectAnswer ? ConnectAnswer(resource, flags) : NO_ERROR;
 }
 
-DWORD TScriptedModal::DisconnectDialog(HWND, DWORD type) {
-  Requests.push_back({"disconnect", "", "", type, {}});
+DWORD TScriptedModal::DoDisconnectDialog(HWND owner, DWORD type) {
+  Requests.push_back({"disconnect", "", "", type, {}, owner});
   return DisconnectAnswer ? DisconnectAnswer(type) : NO_ERROR;
 }
 

@@ -13,6 +13,7 @@ struct TModalRequest {
   std::string Caption;
   UINT Flags = 0;
   std::vector<std::string> Items;  // popup: captions of the shown items, with state marks
+  HWND Owner = nullptr;            // the window the question was modal to
 };
 
 // A file operation as asked: the lists keep every NUL up to the closing pair.
@@ -33,6 +34,9 @@ class TScriptedModal : public TModalSeam {
 
   // Answers in order; an empty queue gives the default answer of each kind.
   std::deque<int> MessageAnswers;
+  // When set, answers every message box instead of the queue; it may first do what a
+  // user could do while the box is open.
+  std::function<int(const TModalRequest&)> MessageAnswer;
   std::function<bool(CHOOSEFONTW&)> FontAnswer;  // default: cancel
   std::function<UINT(HMENU)> PopupAnswer;        // default: dismissed
   std::function<int(TForm&)> FormAnswer;         // default: cancel
@@ -46,17 +50,19 @@ class TScriptedModal : public TModalSeam {
   int Count(const std::string& kind) const;
   const TModalRequest& Last() const { return Requests.back(); }
 
-  int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
-  bool ChooseFontDialog(CHOOSEFONTW& params) override;
   UINT TrackPopup(HMENU menu, UINT flags, int x, int y, HWND owner) override;
   int ShowModal(TForm& form) override;
-  int FileOperation(SHFILEOPSTRUCTW& op) override;
-  PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW& info) override;
   HINSTANCE ShellExecuteVerb(HWND owner, const std::wstring& verb, const std::wstring& file,
                              const std::wstring& parameters, const std::wstring& directory, int show) override;
-  BOOL ShellExecuteInfo(SHELLEXECUTEINFOW& info) override;
   DWORD AddConnection(HWND owner, NETRESOURCEW& resource, DWORD flags) override;
-  DWORD DisconnectDialog(HWND owner, DWORD type) override;
+
+ protected:
+  int DoMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
+  bool DoChooseFont(CHOOSEFONTW& params) override;
+  int DoFileOperation(SHFILEOPSTRUCTW& op) override;
+  PIDLIST_ABSOLUTE DoBrowseForFolder(BROWSEINFOW& info) override;
+  BOOL DoShellExecuteInfo(SHELLEXECUTEINFOW& info) override;
+  DWORD DoDisconnectDialog(HWND owner, DWORD type) override;
 };
 
 // The scripted seam the test program installed at start.
