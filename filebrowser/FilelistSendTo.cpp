@@ -11,6 +11,7 @@
 
 #include "filebrowser/FilelistClipboard.h"
 #include "filebrowser/FilelistView.h"
+#include "filebrowser/FolderNodes.h"
 #include "filebrowser/SendToDialog.h"
 #include "filebrowser/ViewTable.h"
 #include "filebrowser/lang/SharedMessages.h"
@@ -136,8 +137,9 @@ void ContentsToClipboard(HWND owner, const std::string& path) {
   if (rich) put(RegisterClipboardFormatW(L"Rich Text Format"), bytes.c_str(), bytes.size() + 1);
 }
 
-// The target of a shortcut file; empty when it cannot be read or resolved.
-std::string ResolveShortcut(const std::string& path) {
+// The target of a shortcut file, resolved (a moved target looked for) when asked;
+// empty when it cannot be read or resolved.
+std::string ShortcutTarget(const std::string& path, bool resolve) {
   ComPtr<IShellLinkW> link;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                               reinterpret_cast<void**>(link.put()))))
@@ -146,11 +148,25 @@ std::string ResolveShortcut(const std::string& path) {
   if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put())))) return {};
   if (FAILED(file->Load(Widen(path).c_str(), STGM_READ))) return {};
   // No search window for a target that has gone: the send then does nothing.
-  if (FAILED(link->Resolve(AppWindow(), SLR_ANY_MATCH | SLR_NO_UI))) return {};
+  if (resolve && FAILED(link->Resolve(AppWindow(), SLR_ANY_MATCH | SLR_NO_UI))) return {};
   std::wstring target(32768, L'\0');
   if (link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0) != S_OK) return {};
   target.resize(std::wcslen(target.c_str()));
   return Narrow(target);
+}
+
+// Where the desktop shortcut to `target` is saved: "N.lnk", unless that name holds
+// anything but a shortcut to the same file, which is kept; then the first of
+// "N (2).lnk", "N (3).lnk", ... that is free or already points at the file.
+// Empty when no such name is left.
+std::string DesktopShortcutFile(const std::string& desktop, const std::string& name, const std::string& target) {
+  for (int n = 1; n < 10000; ++n) {
+    const std::string file = WithTrailingBackslash(desktop) + name + (n == 1 ? "" : " (" + std::to_string(n) + ")") + ".lnk";
+    const DWORD attributes = GetFileAttributesW(Widen(file).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return file;
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) && SameTextNoCase(ShortcutTarget(file, false), target)) return file;
+  }
+  return {};
 }
 }  // namespace
 
@@ -215,7 +231,7 @@ void TDqFilelistView28::SendToEntry(const std::string& path) {
     if (IsFolder(path)) CopyInto(path, paths);
     return;
   }
-  const std::string target = ResolveShortcut(path);
+  const std::string target = ShortcutTarget(path, true);
   if (target.empty()) return;
   if (target.size() >= 3 && GetDriveTypeW(Widen(target.substr(0, 3)).c_str()) == DRIVE_REMOVABLE) {
     THourglass hourglass;
@@ -236,17 +252,18 @@ void TDqFilelistView28::CreateDesktopShortcut() {
   }
   const std::string path = SubItem(Item(index), kSubPath);
   const std::string name = FileNameWithoutExt(path);
+  const std::string shortcut = name.empty() || desktop.empty() ? std::string() : DesktopShortcutFile(desktop, name, path);
   bool saved = false;
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
-  if (!desktop.empty() && !name.empty() &&
+  if (!shortcut.empty() &&
       SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                  reinterpret_cast<void**>(link.put()))) &&
       SUCCEEDED(link->SetPath(Widen(path).c_str())) &&
       SUCCEEDED(link->SetWorkingDirectory(Widen(WithTrailingBackslash(ExtractFilePath(path))).c_str()))) {
     link->SetDescription(Widen(name).c_str());
     saved = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))) &&
-            SUCCEEDED(file->Save(Widen(WithTrailingBackslash(desktop) + name + ".lnk").c_str(), FALSE));
+            SUCCEEDED(file->Save(Widen(shortcut).c_str(), FALSE));
   }
   if (!saved) ErrorBox(Handle(), SharedMessage(TStringKey::MsgShortcutSaveFailed));
 }

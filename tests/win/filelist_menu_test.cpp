@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 
 #include "filebrowser/FilelistPopup.h"
@@ -250,7 +251,7 @@ TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
   EXPECT_EQ(Scripted().Last().Text, dir.File("a.txt"));
 }
 
-TEST_F(FilelistMenuTest, DesktopShortcutIsWrittenAndReplaced) {
+TEST_F(FilelistMenuTest, DesktopShortcutReplacesOnlyItsOwnName) {
   const std::string desktop = GetSpecialFolder(sfDesktop);
   ASSERT_FALSE(desktop.empty());
   dir.Write("notes.txt", "n");
@@ -258,12 +259,33 @@ TEST_F(FilelistMenuTest, DesktopShortcutIsWrittenAndReplaced) {
   ListTempDir();
   Click("Send_To3");
   EXPECT_EQ(Scripted().Count("message"), 0);
-  for (const char* name : {"notes.txt", "notes.ini"}) {
+  // The same file again replaces its own shortcut; another file of that name gets a
+  // numbered one and the first stays.
+  for (const char* name : {"notes.txt", "notes.txt", "notes.ini"}) {
     Select({name});
     Click("Send_To3");
-    EXPECT_EQ(ShortcutOf(desktop + "notes.lnk"), std::make_pair(dir.File(name), dir.Path())) << name;
   }
-  DeleteFileW(Widen(desktop + "notes.lnk").c_str());
+  EXPECT_EQ(ShortcutOf(desktop + "notes.lnk"), std::make_pair(dir.File("notes.txt"), dir.Path()));
+  EXPECT_EQ(ShortcutOf(desktop + "notes (2).lnk"), std::make_pair(dir.File("notes.ini"), dir.Path()));
+  EXPECT_FALSE(Exists(desktop + "notes (3).lnk"));
+  // A shortcut another program made under the name is kept, as is a file that is no shortcut.
+  dir.Write("todo.txt", "t");
+  dir.Write("plan.txt", "p");
+  SaveShortcut(desktop + "todo.lnk", dir.File("notes.txt"));
+  {
+    std::ofstream other(desktop + "plan.lnk");
+    other << "not a shortcut";
+  }
+  ListTempDir();
+  for (const char* name : {"todo.txt", "plan.txt"}) {
+    Select({name});
+    Click("Send_To3");
+  }
+  EXPECT_EQ(ShortcutOf(desktop + "todo.lnk").first, dir.File("notes.txt"));
+  EXPECT_EQ(ShortcutOf(desktop + "todo (2).lnk").first, dir.File("todo.txt"));
+  EXPECT_EQ(ShortcutOf(desktop + "plan (2).lnk").first, dir.File("plan.txt"));
+  for (const char* made : {"notes.lnk", "notes (2).lnk", "todo.lnk", "todo (2).lnk", "plan.lnk", "plan (2).lnk"})
+    DeleteFileW(Widen(desktop + made).c_str());
   EXPECT_EQ(Scripted().Count("message"), 0);
 }
 
