@@ -127,8 +127,8 @@ TEST_F(FilelistMenuTest, EveryItemPickedFromTheMenuRunsItsCommand) {
       {"Send_To1", [&] { return ClipboardText() == "alpha"; }},
       {"Send_To2", [&] { return ClipboardText() == dir.File("a.txt"); }},
       {"Send_To3", [&] { return Exists(desktop + "a.lnk"); }},
-      {"ItemOpCut", [&] { return PendingPasteOp == 2 && IsClipboardFormatAvailable(CF_HDROP); }},
-      {"ItemOpCopy", [&] { return PendingPasteOp == 0; }},
+      {"ItemOpCut", [&] { return view->PendingPasteOp() == 2 && IsClipboardFormatAvailable(CF_HDROP); }},
+      {"ItemOpCopy", [&] { return view->PendingPasteOp() == 0; }},
       {"ItemOpPaste", [&] { return Exists(sub + "a.txt") && Exists(dir.File("a.txt")); }},
       {"ItemRename", [&] { return ListView_GetEditControl(view->Handle()) != nullptr; }},
       {"ItemProperty", [&] { return last().Caption == "properties"; }},
@@ -256,6 +256,8 @@ TEST_F(FilelistMenuTest, DesktopShortcutReplacesOnlyItsOwnName) {
   ASSERT_FALSE(desktop.empty());
   dir.Write("notes.txt", "n");
   dir.Write("notes.ini", "n");
+  dir.Write("todo.txt", "t");
+  dir.Write("plan.txt", "p");
   ListTempDir();
   Click("Send_To3");
   EXPECT_EQ(Scripted().Count("message"), 0);
@@ -269,14 +271,11 @@ TEST_F(FilelistMenuTest, DesktopShortcutReplacesOnlyItsOwnName) {
   EXPECT_EQ(ShortcutOf(desktop + "notes (2).lnk"), std::make_pair(dir.File("notes.ini"), dir.Path()));
   EXPECT_FALSE(Exists(desktop + "notes (3).lnk"));
   // A shortcut another program made under the name is kept, as is a file that is no shortcut.
-  dir.Write("todo.txt", "t");
-  dir.Write("plan.txt", "p");
   SaveShortcut(desktop + "todo.lnk", dir.File("notes.txt"));
   {
     std::ofstream other(desktop + "plan.lnk");
     other << "not a shortcut";
   }
-  ListTempDir();
   for (const char* name : {"todo.txt", "plan.txt"}) {
     Select({name});
     Click("Send_To3");
