@@ -104,10 +104,16 @@ SCRIVLET_SCINTILLA=$SCRIVLET_BUILD/scintilla
 scrivlet_fetch_scintilla() { (cd "$SCRIVLET_SCINTILLA" && apt-get source -qq scite >fetch.log 2>&1); }
 
 scrivlet_scintilla() {
-  local out=$SCRIVLET_SCINTILLA
-  [ -f "$out/lib/libscintilla.a" ] && return 0
+  local out=$SCRIVLET_SCINTILLA patch=$SCRIVLET_ROOT/cmake/scintilla-wrap-around.patch sum
+  # The library is built again from fresh source whenever our patch changes.
+  sum=$(sha256sum <"$patch" | cut -c1-64)
+  [ -f "$out/lib/libscintilla.a" ] && [ "$(cat "$out/lib/patch.sum" 2>/dev/null)" = "$sum" ] && return 0
   local src
   src=$(ls -d "$out"/scite-*/scintilla/ 2>/dev/null | head -n 1 || true)
+  if [ -n "$src" ] && [ -f "$src/.scrivlet-patched" ] && [ "$(cat "$src/.scrivlet-patched")" != "$sum" ]; then
+    rm -rf "$out"/scite-* "$out"/scite_* "$out/lib"
+    src=
+  fi
   if [ -z "$src" ] || [ ! -f "$src/win32/makefile" ]; then
     scrivlet_say "Fetching Scintilla's source"
     scrivlet_deb_src
@@ -122,7 +128,7 @@ scrivlet_scintilla() {
   # Our one change to it: a caret jump far into a long wrapped text wraps the lines
   # around the caret, not all the lines before it.
   if [ ! -f "$src/.scrivlet-patched" ]; then
-    patch -s -p1 -d "$src" <"$SCRIVLET_ROOT/cmake/scintilla-wrap-around.patch" && touch "$src/.scrivlet-patched" || return 1
+    patch -s -p1 -d "$src" <"$patch" && echo "$sum" >"$src/.scrivlet-patched" || return 1
   fi
   scrivlet_say "Building Scintilla"
   # Two jobs at most: it is the longest single build step and the machine is shared.
@@ -136,6 +142,7 @@ scrivlet_scintilla() {
     "$src"/include/ILexer.h "$out/include/"
   cp "$src/License.txt" "$out/License.txt"
   cp "$src/bin/libscintilla.a" "$out/lib/"
+  echo "$sum" >"$out/lib/patch.sum"
 }
 
 # Configures and builds the Windows program and its tests with MinGW-w64
