@@ -91,8 +91,11 @@ void TDqDirTreeView::GetNodePath(TTreeNode node) { NodePath = NodePathOf(node); 
 
 void TDqDirTreeView::AddSubFolders(const std::string& path, TTreeNode node) {
   ++scanCount_;
-  AddSubFolderNodes(*this, path, node, [this](const std::string& folder) { return HasSubFolders(folder); });
+  AddSubFolderNodes(*this, path, node, folderIcons_, true);
 }
+
+// NodePath is left alone: a paint in between must not change what a caller computed.
+bool TDqDirTreeView::HasChildrenWhenShown(TTreeNode node) { return HasSubFolders(NodePathOf(node)); }
 
 bool TDqDirTreeView::HasSubFolders(const std::string& path) {
   ++scanCount_;

@@ -10,6 +10,7 @@
 
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/FileListRules.h"
+#include "filebrowser/FolderIconCache.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/ShellIcons.h"
 #include "toolkit/Handles.h"
@@ -19,6 +20,18 @@ namespace {
 bool IsSubFolder(const WIN32_FIND_DATAW& found) {
   return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && wcscmp(found.cFileName, L".") != 0 &&
          wcscmp(found.cFileName, L"..") != 0;
+}
+
+// A search for folders that asks for no short names and fetches many entries a call;
+// folders only is a hint that some file systems ignore, so the caller still tests the
+// directory bit. Falls back to a plain search where the platform refuses the options.
+UniqueFind FindFolders(const std::string& base, WIN32_FIND_DATAW& found) {
+  const std::wstring pattern = Widen(base + "*.*");
+  HANDLE h = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories, nullptr,
+                              FIND_FIRST_EX_LARGE_FETCH);
+  if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)
+    h = FindFirstFileW(pattern.c_str(), &found);
+  return UniqueFind(h);
 }
 }  // namespace
 
@@ -65,31 +78,33 @@ void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<vo
   }
 }
 
-bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node,
-                       const std::function<bool(const std::string&)>& probe) {
+bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node, TFolderIconCache& icons,
+                       bool decideWhenShown) {
   const std::string base = WithTrailingBackslash(path);
   WIN32_FIND_DATAW found;
-  UniqueFind search(FindFirstFileW(Widen(base + "*.*").c_str(), &found));
+  UniqueFind search = FindFolders(base, found);
   if (!search) return false;
   do {
     if (!IsSubFolder(found)) continue;
     const std::string name = Narrow(found.cFileName);
-    const std::string full = base + name;
     TTreeNode child = tree.AddChild(node, name);
-    child.SetHasChildren(probe ? probe(full) : true);
-    child.SetImageIndex(SmallIconIndex(full));
-    child.SetSelectedIndex(SmallOpenIconIndex(full));
+    if (decideWhenShown) child.SetHasChildrenWhenShown();
+    else child.SetHasChildren(true);
+    const TFolderIconCache::TIcons pictures = icons.IconsOf(base, name, found.dwFileAttributes);
+    child.SetImageIndex(pictures.Normal);
+    child.SetSelectedIndex(pictures.Open);
   } while (FindNextFileW(search.get(), &found));
   return true;
 }
 
 bool FolderHasSubFolders(const std::string& path) {
-  const std::string base = WithTrailingBackslash(path);
   WIN32_FIND_DATAW found;
-  UniqueFind search(FindFirstFileW(Widen(base + "*.*").c_str(), &found));
+  UniqueFind search = FindFolders(WithTrailingBackslash(path), found);
   if (!search) return false;
+  int read = 0;
   do {
     if (IsSubFolder(found)) return true;
+    if (++read >= kProbeEntryLimit) return true;
   } while (FindNextFileW(search.get(), &found));
   return false;
 }

@@ -80,12 +80,24 @@ void TTreeNode::SetSelectedIndex(int index) {
   Set(it);
 }
 
-bool TTreeNode::HasChildren() const { return Get(TVIF_CHILDREN).cChildren > 0; }
+bool TTreeNode::HasChildren() const {
+  const int children = Get(TVIF_CHILDREN).cChildren;
+  // Some versions of the control report the open mark instead of asking for it.
+  if (children == I_CHILDRENCALLBACK) return view_->DecideChildren(*this);
+  return children > 0;
+}
 
 void TTreeNode::SetHasChildren(bool value) {
   TVITEMW it{};
   it.mask = TVIF_CHILDREN;
   it.cChildren = value ? 1 : 0;
+  Set(it);
+}
+
+void TTreeNode::SetHasChildrenWhenShown() {
+  TVITEMW it{};
+  it.mask = TVIF_CHILDREN;
+  it.cChildren = I_CHILDRENCALLBACK;
   Set(it);
 }
 
@@ -366,6 +378,14 @@ void TCustomTreeView::Collapse(TTreeNode node) {
   if (OnCollapsed) OnCollapsed(this, node);
 }
 
+bool TCustomTreeView::HasChildrenWhenShown(TTreeNode) { return false; }
+
+bool TCustomTreeView::DecideChildren(TTreeNode node) {
+  const bool answer = HasChildrenWhenShown(node);
+  node.SetHasChildren(answer);
+  return answer;
+}
+
 bool TCustomTreeView::CanEdit(TTreeNode node) {
   bool allow = true;
   if (OnEditing) OnEditing(this, node, allow);
@@ -402,6 +422,16 @@ bool TCustomTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {
       const TTreeNode node(this, nm->itemNew.hItem);
       if (node.Expanded()) Expand(node);
       else Collapse(node);
+      return true;
+    }
+    case TVN_GETDISPINFOW: {
+      // The only field left open is the has-children mark; the answer is kept by the
+      // window, so each node is asked once.
+      auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
+      if (!(info->item.mask & TVIF_CHILDREN)) return false;
+      info->item.cChildren = HasChildrenWhenShown(TTreeNode(this, info->item.hItem)) ? 1 : 0;
+      info->item.mask |= TVIF_DI_SETITEM;
+      result = 0;
       return true;
     }
     case TVN_BEGINLABELEDITW: {

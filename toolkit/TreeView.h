@@ -29,8 +29,13 @@ class TTreeNode {
   void SetImageIndex(int index);
   int SelectedIndex() const;
   void SetSelectedIndex(int index);
+  // Whether the node shows an expand button; a node marked with SetHasChildrenWhenShown
+  // is decided now if the tree has not asked yet.
   bool HasChildren() const;
   void SetHasChildren(bool value);
+  // Leaves the has-children mark open: the tree decides it through HasChildrenWhenShown
+  // when it first needs it (to draw the node), once.
+  void SetHasChildrenWhenShown();
   bool Expanded() const;
   bool Selected() const;
   // 0 for a top-level node.
@@ -139,6 +144,8 @@ class TCustomTreeView : public TControl {
   // After a node opened (respectively closed).
   virtual void Expand(TTreeNode node);
   virtual void Collapse(TTreeNode node);
+  // Whether a node marked with SetHasChildrenWhenShown has children; asked once per node.
+  virtual bool HasChildrenWhenShown(TTreeNode node);
   // Whether a caption edit may start; raises OnEditing.
   virtual bool CanEdit(TTreeNode node);
   // A caption edit ended with `text`: raises OnEdited, then the node takes the text.
@@ -149,6 +156,8 @@ class TCustomTreeView : public TControl {
   void Setup(TControl* parent);
   void ApplyStyle();
   void ExpandFromCode(TTreeNode node);
+  // Decides an open has-children mark and stores the answer.
+  bool DecideChildren(TTreeNode node);
 
   HIMAGELIST images_ = nullptr;
   bool readOnly_ = false;
