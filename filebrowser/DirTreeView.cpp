@@ -75,15 +75,17 @@ void TDqDirTreeView::NodeExpanding(TComponent*, TTreeNode node, bool&) {
   THourglass hourglass;
   GetNodePath(node);
   node.SetHasChildren(false);
-  AddSubFolders(NodePath, node);
-  node.AlphaSort();
+  AddSubFolders(NodePath, node);  // in caption order: no sort needed
+  justListed_ = node;
 }
 
 void TDqDirTreeView::Expand(TTreeNode node) {
-  {
+  // A node listed by this very expansion is in order already.
+  if (!(node == justListed_)) {
     TTreeViewUpdate update(*this);
     node.AlphaSort();
   }
+  justListed_ = {};
   TCustomTreeView::Expand(node);
 }
 

@@ -60,5 +60,6 @@ class TDqDirTreeView : public TCustomTreeView {
 
   TDqDirTreeCombo28* combo_;
   int scanCount_ = 0;
+  TTreeNode justListed_;
   TFolderIconCache folderIcons_;
 };

@@ -84,16 +84,25 @@ bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode
   WIN32_FIND_DATAW found;
   UniqueFind search = FindFolders(base, found);
   if (!search) return false;
+  struct TFound {
+    std::string Key;
+    std::string Name;
+    TFolderIconCache::TIcons Pictures;
+  };
+  std::vector<TFound> folders;
   do {
     if (!IsSubFolder(found)) continue;
-    const std::string name = Narrow(found.cFileName);
-    TTreeNode child = tree.AddChild(node, name);
-    if (decideWhenShown) child.SetHasChildrenWhenShown();
-    else child.SetHasChildren(true);
+    std::string name = Narrow(found.cFileName);
     const TFolderIconCache::TIcons pictures = icons.IconsOf(base, name, found.dwFileAttributes);
-    child.SetImageIndex(pictures.Normal);
-    child.SetSelectedIndex(pictures.Open);
+    folders.push_back({CaptionSortKey(found.cFileName), std::move(name), pictures});
   } while (FindNextFileW(search.get(), &found));
+  // Added in caption order: a sort of the nodes afterwards would read every caption back
+  // from the control.
+  std::stable_sort(folders.begin(), folders.end(), [](const TFound& a, const TFound& b) { return a.Key < b.Key; });
+  const auto children = decideWhenShown ? TCustomTreeView::TChildren::WhenShown : TCustomTreeView::TChildren::Some;
+  for (const TFound& folder : folders)
+    tree.AddChild(node, folder.Name, folder.Pictures.Normal, folder.Pictures.Open, children);
+  if (!folders.empty()) node.SetHasChildren(true);
   return true;
 }
 

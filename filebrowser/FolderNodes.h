@@ -19,7 +19,7 @@ TTreeNode AddComputerNode(TCustomTreeView& tree);
 // Adds one node per drive, A to Z, under `root`, each marked as having children;
 // `eachDrive` (if any) is told every letter added.
 void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<void(char)>& eachDrive = {});
-// Adds one child per sub-folder of `path`, with its pictures from `icons`. With
+// Adds one child per sub-folder of `path`, in caption order, with its pictures from `icons`. With
 // `decideWhenShown` whether a child has sub-folders in turn is left to the tree to ask
 // when the child is first shown (HasChildrenWhenShown); without it every child is marked
 // as having some. False when the folder could not be searched.

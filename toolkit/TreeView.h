@@ -72,6 +72,10 @@ class TTreeNode {
   HTREEITEM item_ = nullptr;
 };
 
+// A key whose byte order is the order AlphaSort gives captions (the platform's locale
+// comparison): nodes added in this order need no sort.
+std::string CaptionSortKey(const std::wstring& caption);
+
 using TTVExpandingEvent = std::function<void(TComponent* sender, TTreeNode node, bool& allowExpansion)>;
 using TTVExpandedEvent = std::function<void(TComponent* sender, TTreeNode node)>;
 using TTVEditingEvent = std::function<void(TComponent* sender, TTreeNode node, bool& allowEdit)>;
@@ -88,6 +92,12 @@ class TCustomTreeView : public TControl {
   // Adds a node as the last child of `parent` (a top-level node when `parent` is none);
   // the parent gets the has-children mark.
   TTreeNode AddChild(TTreeNode parent, const std::string& text);
+  // The same with the node's pictures and has-children mark in the one insertion, and
+  // the parent's mark left alone: the way to add many nodes, since every later message
+  // about a node costs the platform's control a search through all its nodes.
+  enum class TChildren { None, Some, WhenShown };
+  TTreeNode AddChild(TTreeNode parent, const std::string& text, int imageIndex, int selectedIndex,
+                     TChildren children);
   void Clear();
   TTreeNode GetFirstNode() const;
   int Count() const;
@@ -168,6 +178,8 @@ class TCustomTreeView : public TControl {
   TSortType sortType_ = TSortType::stNone;
   int indent_ = -1;  // the platform's until set
   int updateCount_ = 0;
+  // Each node's parameter: a number of its own, by which a sort finds the node's rank.
+  LPARAM nextParam_ = 0;
   // The window's own notifications of an expansion made from code are not raised again.
   int codeExpanding_ = 0;
 };
