@@ -93,8 +93,8 @@ class TCustomTreeView : public TControl {
   // the parent gets the has-children mark.
   TTreeNode AddChild(TTreeNode parent, const std::string& text);
   // The same with the node's pictures and has-children mark in the one insertion, and
-  // the parent's mark left alone: the way to add many nodes, since every later message
-  // about a node costs the platform's control a search through all its nodes.
+  // the parent's mark left alone: the way to add many nodes, since each message to the
+  // platform's control costs far more than the little it does.
   enum class TChildren { None, Some, WhenShown };
   TTreeNode AddChild(TTreeNode parent, const std::string& text, int imageIndex, int selectedIndex,
                      TChildren children);
