@@ -25,7 +25,7 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 TFolderIconCache::TIcons TFolderIconCache::IconsOf(const std::string& base, const std::string& name,
                                                    DWORD attributes) {
   const std::string path = base + name;
-  if (LooksOwn(path, attributes)) return Ask(path);
+  if (LooksOwn(base, name, attributes)) return Ask(path);
   if (!havePlain_) {
     plain_ = Ask(path);
     havePlain_ = true;
@@ -38,12 +38,12 @@ TFolderIconCache::TIcons TFolderIconCache::Ask(const std::string& path) {
   return {SmallIconIndex(path), SmallOpenIconIndex(path)};
 }
 
-bool TFolderIconCache::LooksOwn(const std::string& path, DWORD attributes) {
+bool TFolderIconCache::LooksOwn(const std::string& base, const std::string& name, DWORD attributes) {
   if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return true;
-  const std::wstring wide = Widen(path);
+  const std::wstring wideName = Widen(name);
   // A desktop.ini counts only on a folder with one of these attributes.
   if ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)) &&
-      GetFileAttributesW((wide + L"\\desktop.ini").c_str()) != INVALID_FILE_ATTRIBUTES)
+      GetFileAttributesW((Widen(base) + wideName + L"\\desktop.ini").c_str()) != INVALID_FILE_ATTRIBUTES)
     return true;
   if (!haveSpecial_) {
     haveSpecial_ = true;
@@ -53,7 +53,17 @@ bool TFolderIconCache::LooksOwn(const std::string& path, DWORD attributes) {
         special_.emplace_back(folder);
     }
   }
-  for (const std::wstring& special : special_)
-    if (SamePath(special, wide)) return true;
+  if (base != specialBase_) {
+    specialBase_ = base;
+    specialHere_.clear();
+    const std::wstring wideBase = Widen(base);
+    for (const std::wstring& special : special_) {
+      const std::size_t slash = special.find_last_of(L'\\');
+      if (slash != std::wstring::npos && SamePath(special.substr(0, slash + 1), wideBase))
+        specialHere_.push_back(special.substr(slash + 1));
+    }
+  }
+  for (const std::wstring& special : specialHere_)
+    if (SamePath(special, wideName)) return true;
   return false;
 }

@@ -23,7 +23,7 @@ class TFolderIconCache {
   int ShellQueries() const { return shellQueries_; }
 
  private:
-  bool LooksOwn(const std::string& path, DWORD attributes);
+  bool LooksOwn(const std::string& base, const std::string& name, DWORD attributes);
   TIcons Ask(const std::string& path);
 
   TIcons plain_;
@@ -31,5 +31,9 @@ class TFolderIconCache {
   // The special folders, without trailing "\", looked up at the first folder that needs them.
   std::vector<std::wstring> special_;
   bool haveSpecial_ = false;
+  // The names of the special folders in `specialBase_`: a listing compares each folder's
+  // name with these few, not its path with every special folder.
+  std::string specialBase_;
+  std::vector<std::wstring> specialHere_;
   int shellQueries_ = 0;
 };

@@ -127,6 +127,16 @@ TEST_F(DirTreeComboTest, PlainFoldersShareTheirPicturesAndOnlyOwnLookingOnesAreA
   EXPECT_EQ(Child(many, "system").SelectedIndex(), plain.SelectedIndex());
   SetFileAttributesW(Widen(dressed).c_str(), FILE_ATTRIBUTE_DIRECTORY);
   SetFileAttributesW(Widen(bare).c_str(), FILE_ATTRIBUTE_DIRECTORY);
+
+  // Special folders are asked about one by one: the documents and the desktop folders.
+  wchar_t documents[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), S_OK);
+  const std::string profile = ExtractFilePath(Narrow(documents));
+  combo->ShowPath(profile);
+  const int beforeProfile = Tree().FolderIcons().ShellQueries();
+  combo->ResetTree();
+  combo->ShowPath(profile);
+  EXPECT_GE(Tree().FolderIcons().ShellQueries(), beforeProfile + 4);
 }
 
 TEST_F(DirTreeComboTest, ALookIntoAFolderOfFilesStopsAfterABoundAndTheExpansionDecides) {
