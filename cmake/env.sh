@@ -166,9 +166,10 @@ scrivlet_build_fuzz() {
 }
 
 # Wine's prefix and HOME live in the build tree, so nothing outside it is touched
-# (desktop, documents and the recycle bin included).
+# (desktop, documents and the recycle bin included). An optional name gives a prefix of
+# its own: the tests and the benchmarks keep their settings out of the one ./run uses.
 scrivlet_wine_env() {
-  export WINEPREFIX="$SCRIVLET_BUILD/wineprefix"
+  export WINEPREFIX="$SCRIVLET_BUILD/${1:-wineprefix}"
   export HOME="$SCRIVLET_BUILD/home"
   export WINEDEBUG=-all
   export WINEARCH=win64

@@ -183,9 +183,12 @@ void TDqDirTree21::NodeExpanding(TComponent*, TTreeNode node, bool&) {
   char first = NodePath.empty() ? 0 : NodePath[0];
   if (first >= 'a' && first <= 'z') first = static_cast<char>(first - 'a' + 'A');
   const bool remote = first >= 'A' && first <= 'Z' && NetworkDrive[static_cast<std::size_t>(first - 'A')];
-  if (remote) AddSubFolderNodes(*this, NodePath, node, {});
-  else AddSubFolderNodes(*this, NodePath, node, FolderHasSubFolders);
-  node.AlphaSort();
+  AddSubFolderNodes(*this, NodePath, node, folderIcons_, !remote);  // in caption order
+}
+
+bool TDqDirTree21::HasChildrenWhenShown(TTreeNode node) {
+  ++probeCount_;
+  return FolderHasSubFolders(NodePathOf(node));
 }
 
 void TDqDirTree21::ShowPath(const std::string& path) {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "filebrowser/DirTreeLink.h"
+#include "filebrowser/FolderIconCache.h"
 #include "filebrowser/lang/Language.h"
 #include "toolkit/Handles.h"
 #include "toolkit/TreeView.h"
@@ -69,6 +70,9 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   void SetDragDropEnabled(bool value) { dragDropEnabled_ = value; }
   TDqDirTree21PopUp* Menu() const { return menu_; }
   ULONG ShellNotifyId() const { return notifyId_; }
+  // Folders looked into to learn whether they have sub-folders (each when first shown).
+  int ProbeCount() const { return probeCount_; }
+  const TFolderIconCache& FolderIcons() const { return folderIcons_; }
 
   TDirChangeEvent OnDirChange;
   TFileChangeEvent OnFileChange;
@@ -126,6 +130,7 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   bool NotifyReflect(NMHDR* header, LRESULT& result) override;
   // Captions are edited (renamed) only on folders and only when not read-only.
   bool CanEdit(TTreeNode node) override;
+  bool HasChildrenWhenShown(TTreeNode node) override;
   // Renames the folder when the text is new; the caption follows the rebuilt tree.
   void Edit(TTreeNode node, std::string text) override;
   void MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, bool dbl) override;
@@ -173,4 +178,6 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   bool rightClickTaken_ = false;
   // A caption edit has begun and not yet ended.
   bool editUnderWay_ = false;
+  int probeCount_ = 0;
+  TFolderIconCache folderIcons_;
 };

@@ -75,15 +75,17 @@ void TDqDirTreeView::NodeExpanding(TComponent*, TTreeNode node, bool&) {
   THourglass hourglass;
   GetNodePath(node);
   node.SetHasChildren(false);
-  AddSubFolders(NodePath, node);
-  node.AlphaSort();
+  AddSubFolders(NodePath, node);  // in caption order: no sort needed
+  justListed_ = node;
 }
 
 void TDqDirTreeView::Expand(TTreeNode node) {
-  {
+  // A node listed by this very expansion is in order already.
+  if (!(node == justListed_)) {
     TTreeViewUpdate update(*this);
     node.AlphaSort();
   }
+  justListed_ = {};
   TCustomTreeView::Expand(node);
 }
 
@@ -91,8 +93,11 @@ void TDqDirTreeView::GetNodePath(TTreeNode node) { NodePath = NodePathOf(node); 
 
 void TDqDirTreeView::AddSubFolders(const std::string& path, TTreeNode node) {
   ++scanCount_;
-  AddSubFolderNodes(*this, path, node, [this](const std::string& folder) { return HasSubFolders(folder); });
+  AddSubFolderNodes(*this, path, node, folderIcons_, true);
 }
+
+// NodePath is left alone: a paint in between must not change what a caller computed.
+bool TDqDirTreeView::HasChildrenWhenShown(TTreeNode node) { return HasSubFolders(NodePathOf(node)); }
 
 bool TDqDirTreeView::HasSubFolders(const std::string& path) {
   ++scanCount_;

@@ -4,6 +4,7 @@
 // pointer and accepts a click on an item.
 #include <string>
 
+#include "filebrowser/FolderIconCache.h"
 #include "toolkit/TreeView.h"
 
 class TDqDirTreeCombo28;
@@ -36,9 +37,10 @@ class TDqDirTreeView : public TCustomTreeView {
   void AcceptSelection();
   void CloseUp();
 
-  // Directory searches made so far: listing a node costs one, plus one per sub-folder
-  // found (to learn whether it has sub-folders in turn).
+  // Directory searches made so far: listing a node costs one, and each folder node one
+  // more when it is first shown (to learn whether it has sub-folders in turn).
   int ScanCount() const { return scanCount_; }
+  const TFolderIconCache& FolderIcons() const { return folderIcons_; }
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -47,6 +49,8 @@ class TDqDirTreeView : public TCustomTreeView {
   bool NotifyReflect(NMHDR* header, LRESULT& result) override;
   // Sorts the node's children before the expanded event.
   void Expand(TTreeNode node) override;
+  // A folder node about to be shown: has it sub-folders?
+  bool HasChildrenWhenShown(TTreeNode node) override;
 
  private:
   void MouseEnter();
@@ -56,4 +60,6 @@ class TDqDirTreeView : public TCustomTreeView {
 
   TDqDirTreeCombo28* combo_;
   int scanCount_ = 0;
+  TTreeNode justListed_;
+  TFolderIconCache folderIcons_;
 };

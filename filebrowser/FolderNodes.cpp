@@ -10,6 +10,7 @@
 
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/FileListRules.h"
+#include "filebrowser/FolderIconCache.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/ShellIcons.h"
 #include "toolkit/Handles.h"
@@ -19,6 +20,18 @@ namespace {
 bool IsSubFolder(const WIN32_FIND_DATAW& found) {
   return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && wcscmp(found.cFileName, L".") != 0 &&
          wcscmp(found.cFileName, L"..") != 0;
+}
+
+// A search for folders that asks for no short names and fetches many entries a call;
+// folders only is a hint that some file systems ignore, so the caller still tests the
+// directory bit. Falls back to a plain search where the platform refuses the options.
+UniqueFind FindFolders(const std::string& base, WIN32_FIND_DATAW& found) {
+  const std::wstring pattern = Widen(base + "*.*");
+  HANDLE h = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories, nullptr,
+                              FIND_FIRST_EX_LARGE_FETCH);
+  if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)
+    h = FindFirstFileW(pattern.c_str(), &found);
+  return UniqueFind(h);
 }
 }  // namespace
 
@@ -65,31 +78,42 @@ void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<vo
   }
 }
 
-bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node,
-                       const std::function<bool(const std::string&)>& probe) {
+bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node, TFolderIconCache& icons,
+                       bool decideWhenShown) {
   const std::string base = WithTrailingBackslash(path);
   WIN32_FIND_DATAW found;
-  UniqueFind search(FindFirstFileW(Widen(base + "*.*").c_str(), &found));
+  UniqueFind search = FindFolders(base, found);
   if (!search) return false;
+  struct TFound {
+    std::string Key;
+    std::string Name;
+    TFolderIconCache::TIcons Pictures;
+  };
+  std::vector<TFound> folders;
   do {
     if (!IsSubFolder(found)) continue;
-    const std::string name = Narrow(found.cFileName);
-    const std::string full = base + name;
-    TTreeNode child = tree.AddChild(node, name);
-    child.SetHasChildren(probe ? probe(full) : true);
-    child.SetImageIndex(SmallIconIndex(full));
-    child.SetSelectedIndex(SmallOpenIconIndex(full));
+    std::string name = Narrow(found.cFileName);
+    const TFolderIconCache::TIcons pictures = icons.IconsOf(base, name, found.dwFileAttributes);
+    folders.push_back({CaptionSortKey(found.cFileName), std::move(name), pictures});
   } while (FindNextFileW(search.get(), &found));
+  // Added in caption order: a sort of the nodes afterwards would read every caption back
+  // from the control.
+  std::stable_sort(folders.begin(), folders.end(), [](const TFound& a, const TFound& b) { return a.Key < b.Key; });
+  const auto children = decideWhenShown ? TCustomTreeView::TChildren::WhenShown : TCustomTreeView::TChildren::Some;
+  for (const TFound& folder : folders)
+    tree.AddChild(node, folder.Name, folder.Pictures.Normal, folder.Pictures.Open, children);
+  if (!folders.empty()) node.SetHasChildren(true);
   return true;
 }
 
 bool FolderHasSubFolders(const std::string& path) {
-  const std::string base = WithTrailingBackslash(path);
   WIN32_FIND_DATAW found;
-  UniqueFind search(FindFirstFileW(Widen(base + "*.*").c_str(), &found));
+  UniqueFind search = FindFolders(WithTrailingBackslash(path), found);
   if (!search) return false;
+  int read = 0;
   do {
     if (IsSubFolder(found)) return true;
+    if (++read >= kProbeEntryLimit) return true;
   } while (FindNextFileW(search.get(), &found));
   return false;
 }

@@ -7,6 +7,8 @@
 
 #include "toolkit/TreeView.h"
 
+class TFolderIconCache;
+
 // Case-insensitive comparison with the user's locale.
 bool SameTextNoCase(const std::string& a, const std::string& b);
 // An existing folder. The drives token (also written with a trailing "\") is none: it
@@ -17,12 +19,17 @@ TTreeNode AddComputerNode(TCustomTreeView& tree);
 // Adds one node per drive, A to Z, under `root`, each marked as having children;
 // `eachDrive` (if any) is told every letter added.
 void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<void(char)>& eachDrive = {});
-// Adds one child per sub-folder of `path`. `probe` tells whether a child has
-// sub-folders in turn; without it every child is marked as having some.
-// False when the folder could not be searched.
-bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node,
-                       const std::function<bool(const std::string&)>& probe);
-// True when the folder has at least one sub-folder (the scan stops at the first).
+// Adds one child per sub-folder of `path`, in caption order, with its pictures from `icons`. With
+// `decideWhenShown` whether a child has sub-folders in turn is left to the tree to ask
+// when the child is first shown (HasChildrenWhenShown); without it every child is marked
+// as having some. False when the folder could not be searched.
+bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node, TFolderIconCache& icons,
+                       bool decideWhenShown);
+// Entries a probe reads without finding a folder before it gives up and answers true:
+// the expansion then tells, as the shell itself does for slow folders.
+inline constexpr int kProbeEntryLimit = 512;
+// True when the folder has at least one sub-folder (the scan stops at the first), or
+// when kProbeEntryLimit entries were read without one.
 bool FolderHasSubFolders(const std::string& path);
 // The node's path by the captions along its branch ("Drives" for the top node).
 std::string NodePathOf(TTreeNode node);

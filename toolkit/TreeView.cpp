@@ -1,6 +1,9 @@
 #include "toolkit/TreeView.h"
 
+#include <algorithm>
 #include <iterator>
+#include <unordered_map>
+#include <vector>
 
 #include "toolkit/Utf.h"
 
@@ -12,14 +15,23 @@ HTREEITEM Next(HWND tree, HTREEITEM item, UINT code) {
   return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
 }
 
-// The sort's callback gets the items' parameters, which hold the items themselves.
-int CALLBACK CompareCaptions(LPARAM item1, LPARAM item2, LPARAM view) {
-  auto* tree = reinterpret_cast<TCustomTreeView*>(view);
-  const std::wstring a = Widen(TTreeNode(tree, reinterpret_cast<HTREEITEM>(item1)).Text());
-  const std::wstring b = Widen(TTreeNode(tree, reinterpret_cast<HTREEITEM>(item2)).Text());
-  return lstrcmpW(a.c_str(), b.c_str());
+// The sort's callback gets the items' parameters; each maps to the item's rank.
+using TRanks = std::unordered_map<LPARAM, std::size_t>;
+int CALLBACK CompareRanks(LPARAM param1, LPARAM param2, LPARAM ranks) {
+  const TRanks& rank = *reinterpret_cast<const TRanks*>(ranks);
+  const std::size_t a = rank.at(param1), b = rank.at(param2);
+  return a < b ? -1 : a > b ? 1 : 0;
 }
+
 }  // namespace
+
+std::string CaptionSortKey(const std::wstring& caption) {
+  const int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, caption.c_str(), -1, nullptr, 0);
+  std::string key(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0)
+    LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, caption.c_str(), -1, reinterpret_cast<LPWSTR>(key.data()), size);
+  return key;
+}
 
 // ---- nodes ------------------------------------------------------------------------
 
@@ -80,12 +92,24 @@ void TTreeNode::SetSelectedIndex(int index) {
   Set(it);
 }
 
-bool TTreeNode::HasChildren() const { return Get(TVIF_CHILDREN).cChildren > 0; }
+bool TTreeNode::HasChildren() const {
+  const int children = Get(TVIF_CHILDREN).cChildren;
+  // Some versions of the control report the open mark instead of asking for it.
+  if (children == I_CHILDRENCALLBACK) return view_->DecideChildren(*this);
+  return children > 0;
+}
 
 void TTreeNode::SetHasChildren(bool value) {
   TVITEMW it{};
   it.mask = TVIF_CHILDREN;
   it.cChildren = value ? 1 : 0;
+  Set(it);
+}
+
+void TTreeNode::SetHasChildrenWhenShown() {
+  TVITEMW it{};
+  it.mask = TVIF_CHILDREN;
+  it.cChildren = I_CHILDRENCALLBACK;
   Set(it);
 }
 
@@ -162,10 +186,32 @@ void TTreeNode::Collapse(bool recurse) {
 
 void TTreeNode::AlphaSort() {
   if (!view_) return;
+  // Every caption is read and keyed once: the control's own sort would read two
+  // captions a comparison.
+  struct TChild {
+    LPARAM Param;
+    std::string Key;
+  };
+  std::vector<TChild> children;
+  for (TTreeNode c = getFirstChild(); c; c = c.getNextSibling()) {
+    wchar_t buffer[1024] = {};
+    TVITEMW it{};
+    it.mask = TVIF_TEXT | TVIF_PARAM | TVIF_HANDLE;
+    it.hItem = c.item_;
+    it.pszText = buffer;
+    it.cchTextMax = static_cast<int>(std::size(buffer));
+    SendMessageW(view_->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+    children.push_back({it.lParam, CaptionSortKey(buffer)});
+  }
+  if (children.size() < 2) return;
+  std::stable_sort(children.begin(), children.end(),
+                   [](const TChild& a, const TChild& b) { return a.Key < b.Key; });
+  TRanks ranks;
+  for (std::size_t i = 0; i < children.size(); ++i) ranks.emplace(children[i].Param, i);
   TVSORTCB sort{};
   sort.hParent = item_;
-  sort.lpfnCompare = CompareCaptions;
-  sort.lParam = reinterpret_cast<LPARAM>(view_);
+  sort.lpfnCompare = CompareRanks;
+  sort.lParam = reinterpret_cast<LPARAM>(&ranks);
   SendMessageW(view_->Handle(), TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
 }
 
@@ -290,22 +336,25 @@ void TCustomTreeView::SetIndent(int value) {
 }
 
 TTreeNode TCustomTreeView::AddChild(TTreeNode parent, const std::string& text) {
+  TTreeNode node = AddChild(parent, text, 0, 0, TChildren::None);
+  if (node && parent) parent.SetHasChildren(true);
+  return node;
+}
+
+TTreeNode TCustomTreeView::AddChild(TTreeNode parent, const std::string& text, int imageIndex, int selectedIndex,
+                                    TChildren children) {
   std::wstring wide = Widen(text);
   TVINSERTSTRUCTW ins{};
   ins.hParent = parent ? parent.ItemId() : TVI_ROOT;
   ins.hInsertAfter = SortsByText(sortType_) ? TVI_SORT : TVI_LAST;
-  ins.item.mask = TVIF_TEXT | TVIF_CHILDREN;
+  ins.item.mask = TVIF_TEXT | TVIF_CHILDREN | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
   ins.item.pszText = wide.data();
-  ins.item.cChildren = 0;
+  ins.item.iImage = imageIndex;
+  ins.item.iSelectedImage = selectedIndex;
+  ins.item.cChildren = children == TChildren::WhenShown ? I_CHILDRENCALLBACK : children == TChildren::Some ? 1 : 0;
+  ins.item.lParam = nextParam_++;
   auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
-  TTreeNode node(this, item);
-  if (!node) return node;
-  TVITEMW self{};
-  self.mask = TVIF_PARAM;
-  self.lParam = reinterpret_cast<LPARAM>(item);
-  node.Set(self);
-  if (parent) parent.SetHasChildren(true);
-  return node;
+  return TTreeNode(this, item);
 }
 
 void TCustomTreeView::Clear() {
@@ -366,6 +415,14 @@ void TCustomTreeView::Collapse(TTreeNode node) {
   if (OnCollapsed) OnCollapsed(this, node);
 }
 
+bool TCustomTreeView::HasChildrenWhenShown(TTreeNode) { return false; }
+
+bool TCustomTreeView::DecideChildren(TTreeNode node) {
+  const bool answer = HasChildrenWhenShown(node);
+  node.SetHasChildren(answer);
+  return answer;
+}
+
 bool TCustomTreeView::CanEdit(TTreeNode node) {
   bool allow = true;
   if (OnEditing) OnEditing(this, node, allow);
@@ -402,6 +459,16 @@ bool TCustomTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {
       const TTreeNode node(this, nm->itemNew.hItem);
       if (node.Expanded()) Expand(node);
       else Collapse(node);
+      return true;
+    }
+    case TVN_GETDISPINFOW: {
+      // The only field left open is the has-children mark; the answer is kept by the
+      // window, so each node is asked once.
+      auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
+      if (!(info->item.mask & TVIF_CHILDREN)) return false;
+      info->item.cChildren = HasChildrenWhenShown(TTreeNode(this, info->item.hItem)) ? 1 : 0;
+      info->item.mask |= TVIF_DI_SETITEM;
+      result = 0;
       return true;
     }
     case TVN_BEGINLABELEDITW: {

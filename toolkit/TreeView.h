@@ -29,8 +29,13 @@ class TTreeNode {
   void SetImageIndex(int index);
   int SelectedIndex() const;
   void SetSelectedIndex(int index);
+  // Whether the node shows an expand button; a node marked with SetHasChildrenWhenShown
+  // is decided now if the tree has not asked yet.
   bool HasChildren() const;
   void SetHasChildren(bool value);
+  // Leaves the has-children mark open: the tree decides it through HasChildrenWhenShown
+  // when it first needs it (to draw the node), once.
+  void SetHasChildrenWhenShown();
   bool Expanded() const;
   bool Selected() const;
   // 0 for a top-level node.
@@ -67,6 +72,10 @@ class TTreeNode {
   HTREEITEM item_ = nullptr;
 };
 
+// A key whose byte order is the order AlphaSort gives captions (the platform's locale
+// comparison): nodes added in this order need no sort.
+std::string CaptionSortKey(const std::wstring& caption);
+
 using TTVExpandingEvent = std::function<void(TComponent* sender, TTreeNode node, bool& allowExpansion)>;
 using TTVExpandedEvent = std::function<void(TComponent* sender, TTreeNode node)>;
 using TTVEditingEvent = std::function<void(TComponent* sender, TTreeNode node, bool& allowEdit)>;
@@ -83,6 +92,12 @@ class TCustomTreeView : public TControl {
   // Adds a node as the last child of `parent` (a top-level node when `parent` is none);
   // the parent gets the has-children mark.
   TTreeNode AddChild(TTreeNode parent, const std::string& text);
+  // The same with the node's pictures and has-children mark in the one insertion, and
+  // the parent's mark left alone: the way to add many nodes, since each message to the
+  // platform's control costs far more than the little it does.
+  enum class TChildren { None, Some, WhenShown };
+  TTreeNode AddChild(TTreeNode parent, const std::string& text, int imageIndex, int selectedIndex,
+                     TChildren children);
   void Clear();
   TTreeNode GetFirstNode() const;
   int Count() const;
@@ -139,6 +154,8 @@ class TCustomTreeView : public TControl {
   // After a node opened (respectively closed).
   virtual void Expand(TTreeNode node);
   virtual void Collapse(TTreeNode node);
+  // Whether a node marked with SetHasChildrenWhenShown has children; asked once per node.
+  virtual bool HasChildrenWhenShown(TTreeNode node);
   // Whether a caption edit may start; raises OnEditing.
   virtual bool CanEdit(TTreeNode node);
   // A caption edit ended with `text`: raises OnEdited, then the node takes the text.
@@ -149,6 +166,8 @@ class TCustomTreeView : public TControl {
   void Setup(TControl* parent);
   void ApplyStyle();
   void ExpandFromCode(TTreeNode node);
+  // Decides an open has-children mark and stores the answer.
+  bool DecideChildren(TTreeNode node);
 
   HIMAGELIST images_ = nullptr;
   bool readOnly_ = false;
@@ -159,6 +178,8 @@ class TCustomTreeView : public TControl {
   TSortType sortType_ = TSortType::stNone;
   int indent_ = -1;  // the platform's until set
   int updateCount_ = 0;
+  // Each node's parameter: a number of its own, by which a sort finds the node's rank.
+  LPARAM nextParam_ = 0;
   // The window's own notifications of an expansion made from code are not raised again.
   int codeExpanding_ = 0;
 };

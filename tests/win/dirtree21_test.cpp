@@ -92,6 +92,26 @@ TEST_F(DirTree21Test, AFreshTreeAddsTheDrivesWhenItsRootIsClicked) {
   EXPECT_TRUE(list->IsDrivesView());
 }
 
+TEST_F(DirTree21Test, ShowingADeepPathLooksIntoNoFolderUntilItsNodesAreDrawn) {
+  dir.MakeDir("A\\Inner\\Deeper");
+  dir.MakeDir("A\\Other");
+  dir.MakeDir("A\\Other\\x");
+  // Hidden, so that the file list's message pump in between draws nothing.
+  tree->Hide();
+  tree->Rebuild();
+  const int before = tree->ProbeCount();
+  ASSERT_EQ(Show("A\\Inner\\Deeper").Text(), "Deeper");
+  EXPECT_EQ(tree->ProbeCount(), before);
+  tree->Show();
+  UpdateWindow(tree->Handle());
+  const int drawn = tree->ProbeCount();
+  EXPECT_GT(drawn, before);
+  EXPECT_TRUE(tree->Selected().Parent().getNextSibling().HasChildren());  // Other
+  InvalidateRect(tree->Handle(), nullptr, TRUE);
+  UpdateWindow(tree->Handle());
+  EXPECT_EQ(tree->ProbeCount(), drawn);
+}
+
 TEST_F(DirTree21Test, ClickAndArrowKeysKeepTheListOnTheSelectedFolder) {
   TTreeNode a = Show("A");
   ASSERT_TRUE(a);

@@ -4,7 +4,10 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "filebrowser/DirTreeRules.h"
+#include "filebrowser/FolderNodes.h"
 #include "filebrowser/shell/PathRules.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestDrive.h"
@@ -59,10 +62,10 @@ TEST_F(DirTreeComboTest, ListsEachFolderOnceUntilTheTreeIsRebuilt) {
   EXPECT_EQ(a.Text(), "A");
   EXPECT_EQ(ChildCaptions(a), (std::vector<std::string>{"B", "C"}));
 
-  // B: its own listing and one look into its one sub-folder.
+  // B: its own listing; its one sub-folder is looked into only once it is shown.
   int scans = Tree().ScanCount();
   combo->ShowPath(Path("A\\B"));
-  EXPECT_EQ(Tree().ScanCount(), scans + 2);
+  EXPECT_EQ(Tree().ScanCount(), scans + 1);
   scans = Tree().ScanCount();
   combo->ShowPath(Path("A"));
   combo->ShowPath(Path("A\\B\\"));
@@ -77,6 +80,78 @@ TEST_F(DirTreeComboTest, ListsEachFolderOnceUntilTheTreeIsRebuilt) {
   combo->ShowPath(Path("A"));
   EXPECT_EQ(ChildCaptions(Tree().Selected()), (std::vector<std::string>{"B", "C", "D"}));
   EXPECT_GT(Tree().ScanCount(), scans);
+}
+
+TEST_F(DirTreeComboTest, FoldersAreLookedIntoOnceAndOnlyWhenShown) {
+  for (const char* name : {"deep", "deep\\a", "deep\\a\\b", "deep\\a\\s", "deep\\a\\s\\x", "side", "side\\y"})
+    dir.MakeDir(name);
+  combo->ResetTree();
+  const int before = Tree().ScanCount();
+  const std::string target = Path("deep\\a\\b\\");
+  Tree().LocatePath(target);
+  ASSERT_EQ(SelectedCaption(), "b");
+  // One listing per node along the path; no sibling was looked into.
+  EXPECT_EQ(Tree().ScanCount(), before + static_cast<int>(std::count(target.begin(), target.end(), '\\')));
+
+  const int located = Tree().ScanCount();
+  combo->DropDown();
+  UpdateWindow(Tree().Handle());
+  const int shown = Tree().ScanCount();
+  EXPECT_GT(shown, located);
+  EXPECT_TRUE(Child(Tree().Selected().Parent(), "s").HasChildren());
+  EXPECT_FALSE(Tree().Selected().HasChildren());
+  InvalidateRect(Tree().Handle(), nullptr, TRUE);
+  UpdateWindow(Tree().Handle());
+  EXPECT_EQ(Tree().ScanCount(), shown);
+}
+
+TEST_F(DirTreeComboTest, PlainFoldersShareTheirPicturesAndOnlyOwnLookingOnesAreAsked) {
+  dir.MakeDir("many");
+  for (int i = 0; i < 30; ++i) dir.MakeDir("many\\plain" + std::to_string(i));
+  const std::string dressed = dir.MakeDir("many\\dressed");
+  dir.Write("many\\dressed\\desktop.ini", "[.ShellClassInfo]\r\n");
+  SetFileAttributesW(Widen(dressed).c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY);
+  // The attribute alone lets the folder name its picture, but without a desktop.ini it has none.
+  const std::string bare = dir.MakeDir("many\\system");
+  SetFileAttributesW(Widen(bare).c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY);
+  combo->ShowPath(dir.Path());
+  const int before = Tree().FolderIcons().ShellQueries();
+  combo->ShowPath(Path("many"));
+  const TTreeNode many = Tree().Selected();
+  ASSERT_EQ(many.Count(), 32);
+  // A plain folder's pictures are known from the folders along the path: of the 32,
+  // only the dressed one is asked about (its normal and its open picture).
+  EXPECT_EQ(Tree().FolderIcons().ShellQueries(), before + 2);
+  const TTreeNode plain = Child(many, "plain0");
+  EXPECT_EQ(Child(many, "plain29").ImageIndex(), plain.ImageIndex());
+  EXPECT_EQ(Child(many, "system").SelectedIndex(), plain.SelectedIndex());
+  SetFileAttributesW(Widen(dressed).c_str(), FILE_ATTRIBUTE_DIRECTORY);
+  SetFileAttributesW(Widen(bare).c_str(), FILE_ATTRIBUTE_DIRECTORY);
+
+  // Special folders are asked about one by one: the documents and the desktop folders.
+  wchar_t documents[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), S_OK);
+  const std::string profile = ExtractFilePath(Narrow(documents));
+  combo->ShowPath(profile);
+  const int beforeProfile = Tree().FolderIcons().ShellQueries();
+  combo->ResetTree();
+  combo->ShowPath(profile);
+  EXPECT_GE(Tree().FolderIcons().ShellQueries(), beforeProfile + 4);
+}
+
+TEST_F(DirTreeComboTest, ALookIntoAFolderOfFilesStopsAfterABoundAndTheExpansionDecides) {
+  dir.MakeDir("top");
+  dir.MakeDir("top\\files");
+  for (int i = 0; i < kProbeEntryLimit; ++i) dir.Write("top\\files\\f" + std::to_string(i) + ".txt", "");
+  dir.MakeDir("top\\few");
+  dir.Write("top\\few\\one.txt", "");
+  combo->ShowPath(Path("top"));
+  TTreeNode files = Child(Tree().Selected(), "files");
+  EXPECT_TRUE(files.HasChildren());
+  EXPECT_FALSE(Child(Tree().Selected(), "few").HasChildren());
+  files.Expand(false);
+  EXPECT_FALSE(files.getFirstChild());
+  EXPECT_FALSE(files.HasChildren());
 }
 
 TEST_F(DirTreeComboTest, LocatingSelectsAlongThePathAndCollapsesTheRest) {

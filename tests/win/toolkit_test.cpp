@@ -1,7 +1,9 @@
 // Toolkit behaviour the windows rely on: ownership, focus, alignment, shortcuts, the error box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
@@ -12,6 +14,8 @@
 #include "toolkit/Memo.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Panel.h"
+#include "toolkit/TreeView.h"
+#include "toolkit/Utf.h"
 
 namespace {
 class TWatcher : public TComponent {
@@ -231,4 +235,25 @@ TEST(Toolkit, HourglassIsRestoredWhenAHandlerFails) {
   } catch (const Exception&) {
   }
   EXPECT_EQ(Application->CursorOverride(), before);
+}
+
+TEST(Toolkit, TreeNodesSortAndKeyInThePlatformsCaptionOrder) {
+  TForm form(nullptr);
+  auto* tree = TComponent::Create<TCustomTreeView>(&form, &form);
+  const std::vector<std::wstring> captions = {L"b", L"C", L"a", L"co-op", L"coop", L"_x", L"10", L"9",
+                                              L"\u00c4rger", L"Azur", L"a b", L"ab", L"B"};
+  std::vector<std::wstring> expected = captions;
+  std::stable_sort(expected.begin(), expected.end(),
+                   [](const std::wstring& x, const std::wstring& y) { return lstrcmpW(x.c_str(), y.c_str()) < 0; });
+  TTreeNode top = tree->AddChild({}, "top");
+  for (const std::wstring& caption : captions) tree->AddChild(top, Narrow(caption));
+  top.AlphaSort();
+  std::vector<std::wstring> sorted;
+  for (TTreeNode c = top.getFirstChild(); c; c = c.getNextSibling()) sorted.push_back(Widen(c.Text()));
+  EXPECT_EQ(sorted, expected);
+  std::vector<std::wstring> byKey = captions;
+  std::stable_sort(byKey.begin(), byKey.end(), [](const std::wstring& x, const std::wstring& y) {
+    return CaptionSortKey(x) < CaptionSortKey(y);
+  });
+  EXPECT_EQ(byKey, expected);
 }
