@@ -14,39 +14,14 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "filebrowser/FilelistView.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/Utf.h"
 
 namespace {
-constexpr int kRuns = 5;
-
-using Clock = std::chrono::steady_clock;
-
-template <class F>
-double Seconds(F&& f) {
-  const auto start = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-// What the platform alone costs: one search over the whole folder.
-int BareSearch(const std::wstring& folder) {
-  WIN32_FIND_DATAW fd;
-  HANDLE find = FindFirstFileW((folder + L"*.*").c_str(), &fd);
-  if (find == INVALID_HANDLE_VALUE) return 0;
-  int n = 0;
-  do ++n;
-  while (FindNextFileW(find, &fd));
-  FindClose(find);
-  return n;
-}
+using namespace bench;
 
 // The viewer's file list, laid out as its main window lays it out.
 void LayOutAsScrivlet(TDqFilelistView28& view) {

@@ -10,40 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "filebrowser/DirTreeCombo.h"
 #include "filebrowser/DirTreeView.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/Utf.h"
 
-namespace {
-constexpr int kRuns = 5;
-
-using Clock = std::chrono::steady_clock;
-
-template <class F>
-double Seconds(F&& f) {
-  const auto start = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-int BareSearch(const std::wstring& folder) {
-  WIN32_FIND_DATAW fd;
-  HANDLE find = FindFirstFileW((folder + L"*.*").c_str(), &fd);
-  if (find == INVALID_HANDLE_VALUE) return 0;
-  int n = 0;
-  do ++n;
-  while (FindNextFileW(find, &fd));
-  FindClose(find);
-  return n;
-}
-}  // namespace
+using namespace bench;
 
 int wmain(int argc, wchar_t** argv) {
   TApplication app;
