@@ -68,9 +68,6 @@ class DirTree21HostTest : public ::testing::Test {
   void TearDown() override {
     form.reset();
     PumpMessages();
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    SetCurrentDirectoryW(temp);
   }
   std::string Path(const std::string& relative) const { return dir.Path() + relative; }
   TTreeNode Show(const std::string& relative) {

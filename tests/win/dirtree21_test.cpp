@@ -45,9 +45,6 @@ class DirTree21Test : public ::testing::Test {
   void TearDown() override {
     form.reset();
     PumpMessages();
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    SetCurrentDirectoryW(temp);
   }
   std::string Path(const std::string& relative) const { return dir.Path() + relative; }
   // Shows a folder of the temporary folder and returns its node.

@@ -56,7 +56,4 @@ TEST(MainWindowBrowser, StartsInTheCurrentFolderAndAPickListsAnother) {
   Application->SetMainForm(nullptr);
   form.reset();
   PumpMessages();
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  SetCurrentDirectoryW(temp);
 }

@@ -33,9 +33,6 @@ class ModalOwnerTest : public ::testing::Test {
   void TearDown() override {
     form.reset();
     PumpMessages();
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    SetCurrentDirectoryW(temp);
   }
   void SelectTheFile() {
     list->SetDirectory(dir.Path());

@@ -20,9 +20,6 @@ void DirTreeComboTest::SetUp() {
 void DirTreeComboTest::TearDown() {
   form.reset();
   PumpMessages();
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  SetCurrentDirectoryW(temp);
 }
 
 std::vector<std::string> DirTreeComboTest::ChildCaptions(TTreeNode node) const {

@@ -15,10 +15,6 @@ void FilelistTest::SetUp() {
 void FilelistTest::TearDown() {
   form.reset();
   PumpMessages();
-  // The temporary folder cannot go while it is the current directory.
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  SetCurrentDirectoryW(temp);
 }
 
 std::vector<std::string> FilelistTest::Captions() const {

@@ -39,7 +39,13 @@ TTempDir::TTempDir() {
   path_ = Narrow(dir);
 }
 
-TTempDir::~TTempDir() { RemoveTree(Widen(path_)); }
+TTempDir::~TTempDir() {
+  // The folder cannot go while it, or a folder in it, is the current directory.
+  wchar_t base[MAX_PATH];
+  GetTempPathW(MAX_PATH, base);
+  SetCurrentDirectoryW(base);
+  RemoveTree(Widen(path_));
+}
 
 std::string TTempDir::Write(std::string_view name, std::string_view bytes) const {
   const std::string full = File(name);
