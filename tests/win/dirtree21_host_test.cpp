@@ -13,6 +13,7 @@
 #include "filebrowser/DirTree21PopUp.h"
 #include "filebrowser/FilelistView.h"
 #include "filebrowser/shell/FileOps.h"
+#include "tests/win/support/DirTree21Fixture.h"
 #include "tests/win/support/MenuPick.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestFiles.h"
@@ -48,32 +49,8 @@ std::string HintOf(HWND control) {
   return Narrow(search.second);
 }
 
-class DirTree21HostTest : public ::testing::Test {
+class DirTree21HostTest : public DirTree21Fixture {
  protected:
-  void SetUp() override {
-    ResetScripted().FileOpAnswer = RealFileOperation;
-    form = std::make_unique<TForm>(nullptr);
-    form->SetBounds(40, 40, 640, 480);
-    tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
-    tree->SetAlign(TAlign::alLeft);
-    tree->SetWidth(300);
-    list = TComponent::Create<TDqFilelistView28>(form.get(), form.get());
-    list->SetAlign(TAlign::alClient);
-    list->SetDirTree(tree);
-    form->ShowMain(SW_SHOWNORMAL);
-    PumpMessages();
-    dir.MakeDir("A");
-    dir.MakeDir("B");
-  }
-  void TearDown() override {
-    form.reset();
-    PumpMessages();
-  }
-  std::string Path(const std::string& relative) const { return dir.Path() + relative; }
-  TTreeNode Show(const std::string& relative) {
-    tree->ShowPath(Path(relative));
-    return tree->Selected();
-  }
   void Pick(const std::string& caption) {
     PickFromPopups(caption);
     tree->Menu()->Popup(100, 100);
@@ -85,11 +62,6 @@ class DirTree21HostTest : public ::testing::Test {
     TreeView_EndEditLabelNow(tree->Handle(), FALSE);
     PumpMessages();
   }
-
-  TTempDir dir;
-  std::unique_ptr<TForm> form;
-  TDqDirTree21* tree = nullptr;
-  TDqFilelistView28* list = nullptr;
 };
 
 TEST_F(DirTree21HostTest, EveryMenuItemPickedFromTheMenuRunsItsCommand) {

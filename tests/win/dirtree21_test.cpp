@@ -13,6 +13,7 @@
 #include "filebrowser/FilelistView.h"
 #include "filebrowser/lang/SharedMessages.h"
 #include "filebrowser/shell/FileOps.h"
+#include "tests/win/support/DirTree21Fixture.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestDrive.h"
@@ -23,34 +24,14 @@
 namespace {
 bool Exists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-class DirTree21Test : public ::testing::Test {
+class DirTree21Test : public DirTree21Fixture {
  protected:
-  void SetUp() override {
-    ResetScripted().FileOpAnswer = RealFileOperation;
-    form = std::make_unique<TForm>(nullptr);
-    form->SetBounds(40, 40, 640, 480);
-    tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
-    tree->SetAlign(TAlign::alLeft);
-    tree->SetWidth(300);
-    list = TComponent::Create<TDqFilelistView28>(form.get(), form.get());
-    list->SetAlign(TAlign::alClient);
-    list->SetDirTree(tree);
+  void BeforeShow() override {
     tree->OnDirChange = [this](TComponent*, const std::string& path) { dirChanges.push_back(path); };
-    form->ShowMain(SW_SHOWNORMAL);
-    PumpMessages();
-    dir.MakeDir("A");
+  }
+  void SetUp() override {
+    DirTree21Fixture::SetUp();
     dir.MakeDir("A\\Inner");
-    dir.MakeDir("B");
-  }
-  void TearDown() override {
-    form.reset();
-    PumpMessages();
-  }
-  std::string Path(const std::string& relative) const { return dir.Path() + relative; }
-  // Shows a folder of the temporary folder and returns its node.
-  TTreeNode Show(const std::string& relative) {
-    tree->ShowPath(Path(relative));
-    return tree->Selected();
   }
   void ClickLabel(TTreeNode node) {
     const POINT pt = LabelPoint(node);
@@ -70,10 +51,6 @@ class DirTree21Test : public ::testing::Test {
     return Scripted().Last().Items;
   }
 
-  TTempDir dir;
-  std::unique_ptr<TForm> form;
-  TDqDirTree21* tree = nullptr;
-  TDqFilelistView28* list = nullptr;
   std::vector<std::string> dirChanges;
 };
 

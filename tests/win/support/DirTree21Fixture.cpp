@@ -1,0 +1,31 @@
+#include "tests/win/support/DirTree21Fixture.h"
+
+#include "filebrowser/shell/FileOps.h"
+#include "tests/win/support/ScriptedModal.h"
+
+void DirTree21Fixture::SetUp() {
+  ResetScripted().FileOpAnswer = RealFileOperation;
+  form = std::make_unique<TForm>(nullptr);
+  form->SetBounds(40, 40, 640, 480);
+  tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());
+  tree->SetAlign(TAlign::alLeft);
+  tree->SetWidth(300);
+  list = TComponent::Create<TDqFilelistView28>(form.get(), form.get());
+  list->SetAlign(TAlign::alClient);
+  list->SetDirTree(tree);
+  BeforeShow();
+  form->ShowMain(SW_SHOWNORMAL);
+  PumpMessages();
+  dir.MakeDir("A");
+  dir.MakeDir("B");
+}
+
+void DirTree21Fixture::TearDown() {
+  form.reset();
+  PumpMessages();
+}
+
+TTreeNode DirTree21Fixture::Show(const std::string& relative) {
+  tree->ShowPath(Path(relative));
+  return tree->Selected();
+}
