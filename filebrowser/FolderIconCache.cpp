@@ -24,10 +24,9 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 
 TFolderIconCache::TIcons TFolderIconCache::IconsOf(const std::string& base, const std::string& name,
                                                    DWORD attributes) {
-  const std::string path = base + name;
-  if (LooksOwn(base, name, attributes)) return Ask(path);
+  if (LooksOwn(base, name, attributes)) return Ask(base + name);
   if (!havePlain_) {
-    plain_ = Ask(path);
+    plain_ = Ask(base + name);
     havePlain_ = true;
   }
   return plain_;
@@ -40,10 +39,9 @@ TFolderIconCache::TIcons TFolderIconCache::Ask(const std::string& path) {
 
 bool TFolderIconCache::LooksOwn(const std::string& base, const std::string& name, DWORD attributes) {
   if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return true;
-  const std::wstring wideName = Widen(name);
   // A desktop.ini counts only on a folder with one of these attributes.
   if ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)) &&
-      GetFileAttributesW((Widen(base) + wideName + L"\\desktop.ini").c_str()) != INVALID_FILE_ATTRIBUTES)
+      GetFileAttributesW(Widen(base + name + "\\desktop.ini").c_str()) != INVALID_FILE_ATTRIBUTES)
     return true;
   if (!haveSpecial_) {
     haveSpecial_ = true;
@@ -63,6 +61,9 @@ bool TFolderIconCache::LooksOwn(const std::string& base, const std::string& name
         specialHere_.push_back(special.substr(slash + 1));
     }
   }
+  // Most folders hold no special folder: the name is converted only where one lies.
+  if (specialHere_.empty()) return false;
+  const std::wstring wideName = Widen(name);
   for (const std::wstring& special : specialHere_)
     if (SamePath(special, wideName)) return true;
   return false;

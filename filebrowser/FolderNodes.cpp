@@ -78,30 +78,37 @@ void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<vo
   }
 }
 
-bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node, TFolderIconCache& icons,
-                       bool decideWhenShown) {
+bool ListSubFolders(const std::string& path, TFolderIconCache& icons, std::vector<TCustomTreeView::TNewNode>& folders) {
   const std::string base = WithTrailingBackslash(path);
   WIN32_FIND_DATAW found;
   UniqueFind search = FindFolders(base, found);
   if (!search) return false;
   struct TFound {
     std::string Key;
-    std::string Name;
-    TFolderIconCache::TIcons Pictures;
+    TCustomTreeView::TNewNode Node;
   };
-  std::vector<TFound> folders;
+  std::vector<TFound> listed;
   do {
     if (!IsSubFolder(found)) continue;
     std::string name = Narrow(found.cFileName);
     const TFolderIconCache::TIcons pictures = icons.IconsOf(base, name, found.dwFileAttributes);
-    folders.push_back({CaptionSortKey(found.cFileName), std::move(name), pictures});
+    listed.push_back({CaptionSortKey(found.cFileName), {std::move(name), pictures.Normal, pictures.Open}});
   } while (FindNextFileW(search.get(), &found));
   // Added in caption order: a sort of the nodes afterwards would read every caption back
   // from the control.
-  std::stable_sort(folders.begin(), folders.end(), [](const TFound& a, const TFound& b) { return a.Key < b.Key; });
-  const auto children = decideWhenShown ? TCustomTreeView::TChildren::WhenShown : TCustomTreeView::TChildren::Some;
-  for (const TFound& folder : folders)
-    tree.AddChild(node, folder.Name, folder.Pictures.Normal, folder.Pictures.Open, children);
+  std::stable_sort(listed.begin(), listed.end(), [](const TFound& a, const TFound& b) { return a.Key < b.Key; });
+  folders.clear();
+  folders.reserve(listed.size());
+  for (TFound& folder : listed) folders.push_back(std::move(folder.Node));
+  return true;
+}
+
+bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node, TFolderIconCache& icons,
+                       bool decideWhenShown) {
+  std::vector<TCustomTreeView::TNewNode> folders;
+  if (!ListSubFolders(path, icons, folders)) return false;
+  tree.AddChildren(node, folders, decideWhenShown ? TCustomTreeView::TChildren::WhenShown
+                                                  : TCustomTreeView::TChildren::Some);
   if (!folders.empty()) node.SetHasChildren(true);
   return true;
 }

@@ -4,6 +4,7 @@
 // of a node and the walk from a path back to its nodes.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "toolkit/TreeView.h"
 
@@ -19,6 +20,10 @@ TTreeNode AddComputerNode(TCustomTreeView& tree);
 // Adds one node per drive, A to Z, under `root`, each marked as having children;
 // `eachDrive` (if any) is told every letter added.
 void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<void(char)>& eachDrive = {});
+// The sub-folders of `path`, in caption order (CaptionSortKey, the order AlphaSort keeps),
+// with their pictures from `icons`: the nodes a listing adds. False when the folder could
+// not be searched.
+bool ListSubFolders(const std::string& path, TFolderIconCache& icons, std::vector<TCustomTreeView::TNewNode>& folders);
 // Adds one child per sub-folder of `path`, in caption order, with its pictures from `icons`. With
 // `decideWhenShown` whether a child has sub-folders in turn is left to the tree to ask
 // when the child is first shown (HasChildrenWhenShown); without it every child is marked

@@ -11,8 +11,8 @@ namespace {
 // Style bits the properties decide; the others stay as the window has them.
 constexpr DWORD kPropertyBits = TVS_EDITLABELS | TVS_SHOWSELALWAYS | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
 
-HTREEITEM Next(HWND tree, HTREEITEM item, UINT code) {
-  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+HTREEITEM Next(const TCustomTreeView& tree, HTREEITEM item, UINT code) {
+  return reinterpret_cast<HTREEITEM>(tree.ItemMessage(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
 }
 
 // The sort's callback gets the items' parameters; each maps to the item's rank.
@@ -26,7 +26,12 @@ int CALLBACK CompareRanks(LPARAM param1, LPARAM param2, LPARAM ranks) {
 }  // namespace
 
 std::string CaptionSortKey(const std::wstring& caption) {
-  const int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, caption.c_str(), -1, nullptr, 0);
+  // Most keys fit a buffer on the stack: one call instead of a call for the size first.
+  char buffer[1024];
+  int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, caption.c_str(), -1, reinterpret_cast<LPWSTR>(buffer),
+                          static_cast<int>(sizeof buffer));
+  if (size > 0) return std::string(buffer, static_cast<std::size_t>(size));
+  size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, caption.c_str(), -1, nullptr, 0);
   std::string key(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   if (size > 0)
     LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, caption.c_str(), -1, reinterpret_cast<LPWSTR>(key.data()), size);
@@ -39,7 +44,7 @@ TVITEMW TTreeNode::Get(UINT mask) const {
   TVITEMW it{};
   it.mask = mask | TVIF_HANDLE;
   it.hItem = item_;
-  if (view_ && item_) SendMessageW(view_->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  if (view_ && item_) view_->ItemMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
   return it;
 }
 
@@ -47,12 +52,12 @@ void TTreeNode::Set(TVITEMW& it) {
   if (!view_ || !item_) return;
   it.mask |= TVIF_HANDLE;
   it.hItem = item_;
-  SendMessageW(view_->Handle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  view_->ItemMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
 }
 
 UINT TTreeNode::State(UINT mask) const {
   if (!view_ || !item_) return 0;
-  return static_cast<UINT>(SendMessageW(view_->Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item_), mask));
+  return static_cast<UINT>(view_->ItemMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item_), mask));
 }
 
 std::string TTreeNode::Text() const {
@@ -62,7 +67,7 @@ std::string TTreeNode::Text() const {
   it.hItem = item_;
   it.pszText = buffer;
   it.cchTextMax = static_cast<int>(std::size(buffer));
-  if (view_ && item_) SendMessageW(view_->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  if (view_ && item_) view_->ItemMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
   return Narrow(buffer);
 }
 
@@ -125,22 +130,22 @@ int TTreeNode::Level() const {
 
 TTreeNode TTreeNode::Parent() const {
   if (!view_) return {};
-  return {view_, Next(view_->Handle(), item_, TVGN_PARENT)};
+  return {view_, Next(*view_, item_, TVGN_PARENT)};
 }
 
 TTreeNode TTreeNode::getFirstChild() const {
   if (!view_) return {};
-  return {view_, Next(view_->Handle(), item_, TVGN_CHILD)};
+  return {view_, Next(*view_, item_, TVGN_CHILD)};
 }
 
 TTreeNode TTreeNode::getNextSibling() const {
   if (!view_) return {};
-  return {view_, Next(view_->Handle(), item_, TVGN_NEXT)};
+  return {view_, Next(*view_, item_, TVGN_NEXT)};
 }
 
 TTreeNode TTreeNode::getPrevSibling() const {
   if (!view_) return {};
-  return {view_, Next(view_->Handle(), item_, TVGN_PREVIOUS)};
+  return {view_, Next(*view_, item_, TVGN_PREVIOUS)};
 }
 
 TTreeNode TTreeNode::GetNext() const {
@@ -152,12 +157,12 @@ TTreeNode TTreeNode::GetNext() const {
 
 TTreeNode TTreeNode::GetNextVisible() const {
   if (!view_) return {};
-  return {view_, Next(view_->Handle(), item_, TVGN_NEXTVISIBLE)};
+  return {view_, Next(*view_, item_, TVGN_NEXTVISIBLE)};
 }
 
 TTreeNode TTreeNode::GetPrevVisible() const {
   if (!view_) return {};
-  return {view_, Next(view_->Handle(), item_, TVGN_PREVIOUSVISIBLE)};
+  return {view_, Next(*view_, item_, TVGN_PREVIOUSVISIBLE)};
 }
 
 int TTreeNode::Count() const {
@@ -179,7 +184,7 @@ void TTreeNode::Collapse(bool recurse) {
     for (TTreeNode c = getFirstChild(); c; c = c.getNextSibling()) c.Collapse(true);
   if (!Expanded()) return;
   ++view_->codeExpanding_;
-  SendMessageW(view_->Handle(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
+  view_->ItemMessage(TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
   --view_->codeExpanding_;
   view_->Collapse(*this);
 }
@@ -200,7 +205,7 @@ void TTreeNode::AlphaSort() {
     it.hItem = c.item_;
     it.pszText = buffer;
     it.cchTextMax = static_cast<int>(std::size(buffer));
-    SendMessageW(view_->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+    view_->ItemMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
     children.push_back({it.lParam, CaptionSortKey(buffer)});
   }
   if (children.size() < 2) return;
@@ -212,11 +217,11 @@ void TTreeNode::AlphaSort() {
   sort.hParent = item_;
   sort.lpfnCompare = CompareRanks;
   sort.lParam = reinterpret_cast<LPARAM>(&ranks);
-  SendMessageW(view_->Handle(), TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+  view_->ItemMessage(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
 }
 
 void TTreeNode::Delete() {
-  if (view_ && item_) SendMessageW(view_->Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item_));
+  if (view_ && item_) view_->ItemMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item_));
   item_ = nullptr;
 }
 
@@ -257,9 +262,16 @@ void TCustomTreeView::CreateParams(TCreateParams& params) {
 
 void TCustomTreeView::HandleCreated() {
   TControl::HandleCreated();
+  nativeProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Handle(), GCLP_WNDPROC));
   if (images_) TreeView_SetImageList(Handle(), images_, TVSIL_NORMAL);
   if (indent_ >= 0) TreeView_SetIndent(Handle(), indent_);
   if (updateCount_ > 0) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+LRESULT TCustomTreeView::ItemMessage(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  if (!Handle()) return 0;
+  if (!nativeProc_) return SendMessageW(Handle(), msg, wParam, lParam);
+  return CallWindowProcW(nativeProc_, Handle(), msg, wParam, lParam);
 }
 
 void TCustomTreeView::ApplyStyle() {
@@ -353,39 +365,43 @@ TTreeNode TCustomTreeView::AddChild(TTreeNode parent, const std::string& text, i
   ins.item.iSelectedImage = selectedIndex;
   ins.item.cChildren = children == TChildren::WhenShown ? I_CHILDRENCALLBACK : children == TChildren::Some ? 1 : 0;
   ins.item.lParam = nextParam_++;
-  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+  auto item = reinterpret_cast<HTREEITEM>(ItemMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
   return TTreeNode(this, item);
 }
 
+void TCustomTreeView::AddChildren(TTreeNode parent, const std::vector<TNewNode>& nodes, TChildren children) {
+  for (const TNewNode& node : nodes) AddChild(parent, node.Text, node.ImageIndex, node.SelectedIndex, children);
+}
+
 void TCustomTreeView::Clear() {
-  if (Handle()) SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  if (Handle()) ItemMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }
 
 TTreeNode TCustomTreeView::GetFirstNode() const {
-  return {const_cast<TCustomTreeView*>(this), Next(Handle(), nullptr, TVGN_ROOT)};
+  return {const_cast<TCustomTreeView*>(this), Next(*this, nullptr, TVGN_ROOT)};
 }
 
-int TCustomTreeView::Count() const { return static_cast<int>(SendMessageW(Handle(), TVM_GETCOUNT, 0, 0)); }
+int TCustomTreeView::Count() const { return static_cast<int>(ItemMessage(TVM_GETCOUNT, 0, 0)); }
 
 TTreeNode TCustomTreeView::Selected() const {
-  return {const_cast<TCustomTreeView*>(this), Next(Handle(), nullptr, TVGN_CARET)};
+  return {const_cast<TCustomTreeView*>(this), Next(*this, nullptr, TVGN_CARET)};
 }
 
 void TCustomTreeView::SetSelected(TTreeNode node) {
-  SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.ItemId()));
+  ItemMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.ItemId()));
 }
 
 UINT TCustomTreeView::GetHitTestInfoAt(int x, int y) const {
   TVHITTESTINFO ht{};
   ht.pt = {x, y};
-  SendMessageW(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&ht));
+  ItemMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&ht));
   return ht.flags;
 }
 
 TTreeNode TCustomTreeView::GetNodeAt(int x, int y) const {
   TVHITTESTINFO ht{};
   ht.pt = {x, y};
-  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&ht)));
+  auto item = reinterpret_cast<HTREEITEM>(ItemMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&ht)));
   return {const_cast<TCustomTreeView*>(this), item};
 }
 
@@ -437,7 +453,7 @@ void TCustomTreeView::Edit(TTreeNode node, std::string text) {
 void TCustomTreeView::ExpandFromCode(TTreeNode node) {
   if (!node || node.Expanded() || !CanExpand(node)) return;
   ++codeExpanding_;
-  SendMessageW(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node.ItemId()));
+  ItemMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node.ItemId()));
   --codeExpanding_;
   if (node.Expanded()) Expand(node);
 }

@@ -82,6 +82,22 @@ TEST_F(DirTreeComboTest, ListsEachFolderOnceUntilTheTreeIsRebuilt) {
   EXPECT_GT(Tree().ScanCount(), scans);
 }
 
+TEST_F(DirTreeComboTest, AListingAddsItsFoldersInTheOrderTheSortKeeps) {
+  const std::vector<std::string> names = {"b", "C", "a", "co-op", "coop", "_x", "10", "9", "\xC3\x84rger", "Azur", "a b"};
+  dir.MakeDir("order");
+  for (const std::string& name : names) dir.MakeDir("order\\" + name);
+  std::vector<std::string> expected = names;
+  std::stable_sort(expected.begin(), expected.end(), [](const std::string& x, const std::string& y) {
+    return lstrcmpW(Widen(x).c_str(), Widen(y).c_str()) < 0;
+  });
+  combo->ShowPath(Path("order"));
+  TTreeNode order = Tree().Selected();
+  EXPECT_EQ(ChildCaptions(order), expected);
+  // The sort each later expansion makes moves nothing.
+  order.AlphaSort();
+  EXPECT_EQ(ChildCaptions(order), expected);
+}
+
 TEST_F(DirTreeComboTest, FoldersAreLookedIntoOnceAndOnlyWhenShown) {
   for (const char* name : {"deep", "deep\\a", "deep\\a\\b", "deep\\a\\s", "deep\\a\\s\\x", "side", "side\\y"})
     dir.MakeDir(name);

@@ -257,3 +257,23 @@ TEST(Toolkit, TreeNodesSortAndKeyInThePlatformsCaptionOrder) {
   });
   EXPECT_EQ(byKey, expected);
 }
+
+TEST(Toolkit, TreeNodesAddedInABatchKeepTheirOrderPicturesAndMarks) {
+  TForm form(nullptr);
+  auto* tree = TComponent::Create<TCustomTreeView>(&form, &form);
+  TTreeNode top = tree->AddChild({}, "top");
+  tree->AddChildren(top, {{"z", 3, 4}, {"a", 5, 6}, {"m", 7, 8}}, TCustomTreeView::TChildren::Some);
+  TTreeNode none = tree->AddChild({}, "none");
+  tree->AddChildren(none, {}, TCustomTreeView::TChildren::Some);
+  std::vector<std::string> captions;
+  for (TTreeNode c = top.getFirstChild(); c; c = c.getNextSibling()) {
+    captions.push_back(c.Text());
+    EXPECT_TRUE(c.HasChildren());
+  }
+  EXPECT_EQ(captions, (std::vector<std::string>{"z", "a", "m"}));
+  EXPECT_EQ(top.getFirstChild().getNextSibling().ImageIndex(), 5);
+  EXPECT_EQ(top.getFirstChild().getNextSibling().SelectedIndex(), 6);
+  // The parent's mark is the caller's: an empty batch marks nothing.
+  EXPECT_FALSE(none.HasChildren());
+  EXPECT_EQ(tree->Count(), 5);
+}
