@@ -487,6 +487,12 @@ bool TCustomTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {
       result = 0;
       return true;
     }
+    case TVN_DELETEITEMW:
+    case TVN_DELETEITEMA:
+      // Nodes carry no data of their own: a deletion needs nothing. Answered here, the
+      // notification (one per node when a tree is cleared) skips the parent's own handling.
+      result = 0;
+      return true;
     case TVN_BEGINLABELEDITW: {
       const auto* info = reinterpret_cast<NMTVDISPINFOW*>(header);
       const TTreeNode node(this, info->item.hItem);
