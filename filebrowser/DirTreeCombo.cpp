@@ -38,7 +38,13 @@ TDqDirTreeCombo28::TDqDirTreeCombo28(TComponent* owner, TControl* parent)
   Tree->SetBounds(Tree->Left(), Top() + Height(), Tree->Width(), 240);
   Tree->Hide();
 
-  windowHook_ = std::make_unique<TNewWindowProc>(*this, [this](UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+  windowHook_ = std::make_unique<TNewWindowProc>(*this, [this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == TVN_DELETEITEMW) {
+      // A rebuild deletes every node and the tree tells each one; the nodes carry no data,
+      // so the answer is given here, before the rest of the combo's window procedure.
+      result = 0;
+      return true;
+    }
     if (msg != WM_MOUSEWHEEL) return false;
     // A notch toward the user is Down (the first one opens the drop-down), away is Up.
     const WPARAM key = GET_WHEEL_DELTA_WPARAM(wParam) <= 0 ? VK_DOWN : VK_UP;
