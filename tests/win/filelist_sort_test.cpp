@@ -9,6 +9,8 @@
 #include <set>
 
 #include "tests/win/support/FilelistFixture.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Utf.h"
 
 namespace {
 using Names = std::vector<std::string>;
@@ -187,5 +189,30 @@ TEST_F(FilelistSortTest, ColumnWidthsApplyWhenTheFolderColumnsAreBuiltAgain) {
   EXPECT_EQ(view->Column(2).Width, 0);
   EXPECT_EQ(ListView_GetColumnWidth(view->Handle(), 1), 0);
   EXPECT_EQ(ListView_GetColumnWidth(view->Handle(), 0), 165);
+}
+}  // namespace
+
+namespace {
+// Two files written 10 microseconds apart sort as equal by Modified: the date key keeps 15 digits,
+// coarser than that. Equal entries keep the listing's order both ways.
+TEST_F(FilelistSortTest, ModifiedComparesTimesOnlyAsFinelyAsTheDateKey) {
+  const auto setTicks = [&](const char* name, std::uint64_t ticks) {
+    UniqueFile file(CreateFileW(Widen(dir.File(name)).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    ASSERT_TRUE(SetFileTime(file.get(), nullptr, nullptr, &time));
+  };
+  constexpr std::uint64_t kTicks = 132'000'000'000'000'000;  // in 2019
+  setTicks("a.txt", kTicks + 100);
+  setTicks("B.txt", kTicks);
+  setTicks("c.log", kTicks + 50'000'000);
+  setTicks("d.ini", kTicks - 50'000'000);
+  view->UpdateFileList();
+  view->SortByColumn(view, 3);
+  EXPECT_EQ(First(5), (Names{" Parent", "c.log", "a.txt", "B.txt", "d.ini"}));
+  view->SortByColumn(view, 3);
+  EXPECT_EQ(Captions().back(), "c.log");
+  EXPECT_EQ(At({4, 5}), (NameSet{"a.txt", "B.txt"}));
+  EXPECT_LT(IndexOf("a.txt"), IndexOf("B.txt"));
 }
 }  // namespace
