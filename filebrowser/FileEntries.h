@@ -50,7 +50,12 @@ class TFileEntries final : public TListItemSource {
  public:
   // Forgets the entries and takes the rules of the next listing.
   void Begin(TEntryTextRules rules);
-  void Reserve(std::size_t entries) { entries_.reserve(entries_.size() + entries); }
+  // Room for that many more entries and name bytes, so that the arrays do not grow by
+  // doubling (and briefly hold both sizes) while a large folder is added.
+  void Reserve(std::size_t entries, std::size_t nameBytes) {
+    entries_.reserve(entries_.size() + entries);
+    names_.reserve(names_.size() + nameBytes);
+  }
   // One entry as the search found it; `parent` for the ".." entry, which shows blanks.
   void AddFound(std::wstring_view name, DWORD attributes, std::int64_t size, const FILETIME& lastWrite,
                 int imageIndex, std::string_view typeName, bool parent);

@@ -10,11 +10,9 @@
 #include "filebrowser/ShellInfoCache.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/shell/DiskSpace.h"
-#include "filebrowser/shell/FileTimeText.h"
 #include "filebrowser/shell/PathRules.h"
 #include "toolkit/Application.h"
 #include "toolkit/Locale.h"
-#include "toolkit/NumberFormat.h"
 #include "toolkit/Utf.h"
 
 struct TDqFilelistView28::TFound {
@@ -103,7 +101,8 @@ void TDqFilelistView28::ListFolder() {
   scan.Run(PrepareScratch(scratch));
   std::size_t found = scan.Folders().size();
   for (std::size_t k = 0; k < parts.size(); ++k) found += scan.PartEntries(k).size();
-  entries_->Reserve(found);
+  // Plain ASCII names take one byte a character.
+  entries_->Reserve(found, scan.NameChars());
   const auto addAll = [&](const std::vector<std::size_t>& entries, std::uint32_t admit) {
     bool added = false;
     for (std::size_t index : entries) {
