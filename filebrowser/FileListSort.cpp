@@ -39,7 +39,8 @@ int CompareCodes(const std::string& a, const std::string& b) {
   return (r > 0) - (r < 0);
 }
 
-// The same with a..z read as A..Z.
+}  // namespace
+
 int CompareFolded(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t k = 0; k < n; ++k) {
@@ -50,7 +51,13 @@ int CompareFolded(std::string_view a, std::string_view b) {
   return Sign3(a.size(), b.size());
 }
 
-}  // namespace
+int OrderEntries(bool aIsDir, bool bIsDir, bool parentTakesPart, const TSortState& state, int column) {
+  int result = column;
+  if (aIsDir && !bIsDir) result = -1;
+  else if (bIsDir && !aIsDir) result = 1;
+  if (state.Descending && !parentTakesPart) result = -result;
+  return result;
+}
 
 TSortEntry MakeSortEntry(const TSortTexts& texts, char decimalSeparator) {
   TSortEntry e;
@@ -73,11 +80,7 @@ int CompareEntries(const TSortEntry& a, const TSortEntry& b, const TSortState& s
                    TFileSize unit, std::string_view parentCaption, bool sameEntry) {
   const bool parentTakesPart = a.Caption == parentCaption || b.Caption == parentCaption;
   int result = 0;
-  if (a.IsDir && !b.IsDir) {
-    result = -1;
-  } else if (b.IsDir && !a.IsDir) {
-    result = 1;
-  } else {
+  if (a.IsDir == b.IsDir) {
     switch (state.Column) {
       case kColName:
         result = CompareCodes(a.UpperName, b.UpperName);
@@ -98,31 +101,18 @@ int CompareEntries(const TSortEntry& a, const TSortEntry& b, const TSortState& s
         break;
     }
   }
-  if (state.Descending && !parentTakesPart) result = -result;
-  return result;
+  return OrderEntries(a.IsDir, b.IsDir, parentTakesPart, state, result);
 }
 
 std::vector<std::size_t> SortedOrder(const std::vector<TSortEntry>& entries,
                                      const TSortState& state, TFileSize unit,
                                      std::string_view parentCaption) {
-  std::vector<std::size_t> order;
-  std::vector<std::size_t> parents;
-  order.reserve(entries.size());
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    (entries[k].Caption == parentCaption ? parents : order).push_back(k);
-  }
-  const auto goesFirst = [&](std::size_t i, std::size_t j) {
-    return CompareEntries(entries[i], entries[j], state, unit, parentCaption, i == j) < 0;
-  };
-  // Without the parent entry the comparison is a strict weak order (or its reverse).
-  std::stable_sort(order.begin(), order.end(), goesFirst);
-  for (std::size_t p : parents) {
-    const auto at = std::find_if(order.begin(), order.end(), [&](std::size_t k) {
-      return CompareEntries(entries[p], entries[k], state, unit, parentCaption, false) <= 0;
-    });
-    order.insert(at, p);
-  }
-  return order;
+  return SortedOrderBy(
+      entries.size(),
+      [&](std::size_t i, std::size_t j) {
+        return CompareEntries(entries[i], entries[j], state, unit, parentCaption, i == j);
+      },
+      [&](std::size_t k) { return entries[k].Caption == parentCaption; });
 }
 
 bool ApplyColumnClick(TSortState& state, int column) {

@@ -1,6 +1,7 @@
 #pragma once
 // Ordering the file list's entries: the comparison behind the column sort and the
 // sort state that header clicks and listings change.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -59,6 +60,18 @@ TSortEntry MakeSortEntry(const TSortTexts& texts, char decimalSeparator);
 //  3. a descending sort negates the result unless the parent entry takes part.
 int CompareEntries(const TSortEntry& a, const TSortEntry& b, const TSortState& state,
                    TFileSize unit, std::string_view parentCaption, bool sameEntry);
+// Steps 2 and 3 of that rule, for a caller that compares the sort column itself
+// (`column` < 0 when a goes first by it).
+int OrderEntries(bool aIsDir, bool bIsDir, bool parentTakesPart, const TSortState& state, int column);
+// Character codes in order with a..z read as A..Z: the comparison of the Type and Attr
+// keys, and of names, whose upper-cased forms compare alike.
+int CompareFolded(std::string_view a, std::string_view b);
+
+// The order of `count` entries under a comparison `compare(i, j)` that follows
+// CompareEntries (0 for an entry with itself), `isParent(i)` telling the parent entry:
+// as SortedOrder below.
+template <class Compare, class IsParent>
+std::vector<std::size_t> SortedOrderBy(std::size_t count, Compare compare, IsParent isParent);
 
 // The order of `entries` under CompareEntries, as indexes. The parent entry is exempt from
 // the descending negation, so the comparison orders no list consistently once it takes
@@ -68,6 +81,21 @@ int CompareEntries(const TSortEntry& a, const TSortEntry& b, const TSortState& s
 std::vector<std::size_t> SortedOrder(const std::vector<TSortEntry>& entries,
                                      const TSortState& state, TFileSize unit,
                                      std::string_view parentCaption);
+
+template <class Compare, class IsParent>
+std::vector<std::size_t> SortedOrderBy(std::size_t count, Compare compare, IsParent isParent) {
+  std::vector<std::size_t> order;
+  std::vector<std::size_t> parents;
+  order.reserve(count);
+  for (std::size_t k = 0; k < count; ++k) (isParent(k) ? parents : order).push_back(k);
+  // Without the parent entry the comparison is a strict weak order (or its reverse).
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t i, std::size_t j) { return compare(i, j) < 0; });
+  for (std::size_t p : parents) {
+    const auto at = std::find_if(order.begin(), order.end(), [&](std::size_t k) { return compare(p, k) <= 0; });
+    order.insert(at, p);
+  }
+  return order;
+}
 
 // A header click: false (nothing to sort) in the drives view; the sorted column flips
 // its direction, another column becomes the sort column, descending.

@@ -34,15 +34,6 @@ void BuildColumns(TListView& view, TLanguage language, const TColumnLayout (&col
     view.AddColumn({std::string(LanguageText(columns[i].Title, language)), widths[i], columns[i].Alignment});
 }
 
-// Upper case by the locale's rules, which for plain ASCII are those of a to z.
-std::string UpperCaseText(const std::string& text) {
-  bool ascii = true;
-  for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-  if (ascii) return UpperAscii(text);
-  std::wstring wide = Widen(text);
-  if (!wide.empty()) CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
-  return Narrow(wide);
-}
 }  // namespace
 
 void TDqFilelistView28::CreateFileColumns() {
@@ -56,41 +47,15 @@ void TDqFilelistView28::CreateDriveColumns() {
   folderColumnsInPlace_ = false;
 }
 
-TSortEntry TDqFilelistView28::SortEntryOf(const TListItem& item, int column) const {
-  const bool all = column < 0;
-  std::string upper;
-  TSortTexts texts;
-  texts.Caption = item.Caption;
-  texts.Kind = item.SubItems[kSubKind];
-  if (all || column == kColName) {
-    upper = UpperCaseText(item.Caption);
-    texts.UpperName = upper;
-  }
-  if (all || column == kColSize) texts.SizeText = item.SubItems[kSubSize];
-  if (all || column == kColType) texts.TypeText = item.SubItems[kSubType];
-  if (all || column == kColModified) texts.DateKey = item.SubItems[kSubDateKey];
-  if (all || column == kColAttr) texts.AttrText = item.SubItems[kSubAttr];
-  return MakeSortEntry(texts, FormatSettings.DecimalSeparator);
-}
-
 void TDqFilelistView28::CompareItems(TComponent*, const TListItem& item1, const TListItem& item2, int,
                                      int& result) {
-  result = CompareEntries(SortEntryOf(item1, -1), SortEntryOf(item2, -1), sort_, fileSize_, parentDirCaption_,
-                          &item1 == &item2);
+  const char separator = FormatSettings.DecimalSeparator;
+  result = CompareEntries(SortEntryOfItem(item1, -1, separator), SortEntryOfItem(item2, -1, separator), sort_,
+                          fileSize_, parentDirCaption_, &item1 == &item2);
 }
 
 void TDqFilelistView28::SortEntries() {
-  // Each entry's key is worked out once, not in every comparison, and only for the
-  // sort column. The keys refer to the captions, so they go before the entries move.
-  std::vector<std::size_t> order;
-  {
-    const std::vector<TListItem>& items = Items();
-    std::vector<TSortEntry> keys;
-    keys.reserve(items.size());
-    for (const TListItem& item : items) keys.push_back(SortEntryOf(item, sort_.Column));
-    order = SortedOrder(keys, sort_, fileSize_, parentDirCaption_);
-  }
-  Reorder(order);
+  Reorder(entries_->SortedOrder(sort_, fileSize_, parentDirCaption_));
 }
 
 void TDqFilelistView28::SortByColumn(TComponent*, int column) {

@@ -88,8 +88,8 @@ void TDqFilelistView28::TellFolderViews(const std::string& folder) {
 std::vector<std::string> TDqFilelistView28::SelectedPaths(bool keepParent) {
   std::vector<std::string> paths;
   for (int i = 0; i < Count(); ++i) {
-    if (!keepParent && Item(i).Caption == parentDirCaption_) SetSelected(i, false);
-    if (IsSelected(i)) paths.push_back(AppendListTerminator(SubItem(Item(i), kSubPath)));
+    if (!keepParent && ItemCaption(i) == parentDirCaption_) SetSelected(i, false);
+    if (IsSelected(i)) paths.push_back(AppendListTerminator(EntryPath(i)));
   }
   return paths;
 }
@@ -99,7 +99,7 @@ std::vector<std::string> TDqFilelistView28::SelectedPaths(bool keepParent) {
 void TDqFilelistView28::ViewSelected() {
   const int index = Selected();
   if (index < 0) return;
-  const std::string path = SubItem(Item(index), kSubPath);
+  const std::string path = EntryPath(index);
   const char* program = ViewProgramFor(UpperExt(path));
   if (!program) return;
   std::string name = ExtractFileName(path);
@@ -130,7 +130,7 @@ void TDqFilelistView28::NewFolder() {
   ClearSelection();
   int found = -1;
   for (int i = 0; i < Count(); ++i)
-    if (SubItem(Item(i), kSubPath) == folder) found = i;
+    if (EntryPath(i) == folder) found = i;
   if (made && found >= 0) {
     SetSelected(found, true);
     SetItemFocused(found);
@@ -151,7 +151,7 @@ void TDqFilelistView28::NewFolder() {
 void TDqFilelistView28::BeginRename() {
   const int index = Selected();
   if (index < 0) return;
-  if (ReadOnly() || Upper(SubItem(Item(index), kSubAttr)) == "R") {
+  if (ReadOnly() || Upper(ItemText(index, kSubAttr + 1)) == "R") {
     WarningBox(Handle(), SharedMessage(TStringKey::MsgReadOnly));
     return;
   }
@@ -172,8 +172,8 @@ void TDqFilelistView28::CaptionEdited(int index) {
   TListViewUpdate update(*this);
   if (index < 0 || index >= Count() || renameSourcePath_.empty()) return;
   const std::string folder = ExtractFilePath(renameSourcePath_);
-  const std::string kind = SubItem(Item(index), kSubKind);
-  std::string caption = Item(index).Caption;
+  const std::string kind = EntryKind(index);
+  std::string caption = ItemCaption(index);
   if (hideFileExt_) {
     // The caption shows the name without its extension; the extension stays.
     const std::string old = ExtractFileName(renameSourcePath_);
@@ -313,6 +313,6 @@ void TDqFilelistView28::DropFiles(const std::vector<std::string>& names) {
 void TDqFilelistView28::ShowSelectedProperties() {
   const int index = Selected();
   if (index < 0) return;
-  const std::string& path = SubItem(Item(index), kSubPath);
+  const std::string& path = EntryPath(index);
   if (!path.empty()) ShowFileProperties(Handle(), path);
 }

@@ -10,11 +10,9 @@
 #include "filebrowser/ShellInfoCache.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/shell/DiskSpace.h"
-#include "filebrowser/shell/FileTimeText.h"
 #include "filebrowser/shell/PathRules.h"
 #include "toolkit/Application.h"
 #include "toolkit/Locale.h"
-#include "toolkit/NumberFormat.h"
 #include "toolkit/Utf.h"
 
 struct TDqFilelistView28::TFound {
@@ -27,45 +25,26 @@ struct TDqFilelistView28::TFound {
 // What the searches of one listing share.
 struct TDqFilelistView28::TListingScratch {
   TShellInfoCache Shell;
-  std::string Folder;
   std::wstring FolderW;
-  // The date text of the last entry: files written in the same second share it.
-  std::uint64_t DateSecond = ~std::uint64_t{0};
-  std::string DateText;
-  // The texts of the entry being added, before they are packed into it.
-  std::string Path;
-
-  const std::string& DateTextOf(const FILETIME& time, const std::string& datePattern,
-                                const std::string& timePattern);
 };
-
-const std::string& TDqFilelistView28::TListingScratch::DateTextOf(const FILETIME& time,
-                                                                   const std::string& datePattern,
-                                                                   const std::string& timePattern) {
-  // The patterns show nothing finer than seconds.
-  const std::uint64_t second =
-      ((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10'000'000;
-  if (second != DateSecond) {
-    DateText = FileTimeToText(time, datePattern, timePattern);
-    DateSecond = second;
-  }
-  return DateText;
-}
 
 namespace {
 std::int64_t FoundSize(DWORD high, DWORD low) {
   return static_cast<std::int64_t>((static_cast<std::uint64_t>(high) << 32) | low);
 }
-
-// The date sort key: the file time's 100 ns ticks as a float text.
-std::string DateKeyText(const FILETIME& time) {
-  const std::uint64_t ticks = (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-  return FormatGeneralFloat(static_cast<double>(ticks), FormatSettings.DecimalSeparator);
-}
-
-// Appends the text in UTF-8, reusing the string's storage.
-void AppendUtf8(std::wstring_view wide, std::string& out) { AppendNarrow(wide, out); }
 }  // namespace
+
+TEntryTextRules TDqFilelistView28::EntryTextRules() const {
+  TEntryTextRules rules;
+  rules.Folder = WithTrailingBackslash(directory_);
+  rules.Unit = fileSize_;
+  rules.DatePattern = datePattern_;
+  rules.TimePattern = timePattern_;
+  rules.HideFileExt = hideFileExt_;
+  rules.ParentCaption = parentDirCaption_;
+  rules.DecimalSeparator = FormatSettings.DecimalSeparator;
+  return rules;
+}
 
 void TDqFilelistView28::UpdateFileList() {
   {
@@ -106,6 +85,7 @@ void TDqFilelistView28::ListFolder() {
     anyDecided = anyDecided || patterns.back().Decided();
   }
 
+  entries_->Begin(EntryTextRules());
   TListingScratch scratch;
   folderSearches_ = 0;
   sort_.Sortable = true;
@@ -119,6 +99,10 @@ void TDqFilelistView28::ListFolder() {
   TFolderScan scan(patterns, allowance, showFolders_);
   ++folderSearches_;
   scan.Run(PrepareScratch(scratch));
+  std::size_t found = scan.Folders().size();
+  for (std::size_t k = 0; k < parts.size(); ++k) found += scan.PartEntries(k).size();
+  // Plain ASCII names take one byte a character.
+  entries_->Reserve(found, scan.NameChars());
   const auto addAll = [&](const std::vector<std::size_t>& entries, std::uint32_t admit) {
     bool added = false;
     for (std::size_t index : entries) {
@@ -134,15 +118,13 @@ void TDqFilelistView28::ListFolder() {
 }
 
 const std::wstring& TDqFilelistView28::PrepareScratch(TListingScratch& scratch) const {
-  const std::string folder = WithTrailingBackslash(directory_);
-  if (scratch.Folder != folder) {
-    scratch.Folder = folder;
-    scratch.FolderW = Widen(folder);
-  }
+  if (scratch.FolderW.empty()) scratch.FolderW = Widen(entries_->Rules().Folder);
   return scratch.FolderW;
 }
 
 bool TDqFilelistView28::AddEntries(const std::string& pattern, std::uint32_t allowance) {
+  // The entries added to a listing are made with its settings.
+  if (Count() == 0) entries_->Begin(EntryTextRules());
   TListingScratch scratch;
   return Search(scratch, pattern, allowance);
 }
@@ -169,38 +151,14 @@ void TDqFilelistView28::AddFound(TListingScratch& scratch, const TFound& found, 
   if (found.Name == L".") return;
   const bool parent = found.Name == L"..";
   if (parent && !parentDirEnabled_) return;
-  const bool isDir = (found.Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  const char* kind = isDir ? "dir" : "file";
-
-  TListItem item;
-  std::string& path = scratch.Path;
-  path.assign(scratch.Folder);
-  AppendUtf8(found.Name, path);
-  const std::string_view name = std::string_view(path).substr(scratch.Folder.size());
-  std::string_view texts[7];
-  texts[kSubPath] = path;
-  texts[kSubKind] = kind;
-  const std::string dateKey = DateKeyText(found.LastWrite);
-  texts[kSubDateKey] = dateKey;
-  std::string sizeText, attributes;
   if (parent) {
-    item.Caption.assign(parentDirCaption_);
-    item.ImageIndex = parentImageIndex_;
-    for (int k = kSubSize; k <= kSubAttr; ++k) texts[k] = " ";
+    entries_->AddFound(found.Name, found.Attributes, found.Size, found.LastWrite, parentImageIndex_, {}, true);
   } else {
     const TShellInfoCache::TAnswer& shell = scratch.Shell.Query(scratch.FolderW, found.Name, found.Attributes);
-    if (hideFileExt_) item.Caption.assign(CaptionFor(name, true));
-    else item.Caption.assign(name);
-    item.ImageIndex = shell.IconIndex;
-    sizeText = EntrySizeText(fileSize_, kind, found.Size);
-    texts[kSubSize] = sizeText;
-    texts[kSubType] = shell.TypeName;
-    texts[kSubDate] = scratch.DateTextOf(found.LastWrite, datePattern_, timePattern_);
-    attributes = AttributeLetters(found.Attributes);
-    texts[kSubAttr] = attributes;
+    entries_->AddFound(found.Name, found.Attributes, found.Size, found.LastWrite, shell.IconIndex, shell.TypeName,
+                       false);
   }
-  item.SubItems.Assign(texts, 7);
-  AddItem(std::move(item));
+  ItemsAdded();
   added = true;
 }
 

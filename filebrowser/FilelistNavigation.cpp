@@ -13,11 +13,6 @@ namespace {
 // A drag starts once the mouse has moved the usual threshold plus this much.
 constexpr int kDragThreshold = 5 + 10;
 
-// Empty beyond the item's last sub-item.
-std::string SubItem(const TListItem& item, int index) {
-  return std::string(item.SubItems[static_cast<std::size_t>(index)]);
-}
-
 // "C:\" and the like: the second-to-last character is the drive's colon.
 bool IsDriveRoot(const std::string& folder) { return folder.size() >= 2 && folder[folder.size() - 2] == ':'; }
 }  // namespace
@@ -27,16 +22,16 @@ bool IsDriveRoot(const std::string& folder) { return folder.size() >= 2 && folde
 void TDqFilelistView28::Click() {
   const int index = Selected();
   if (index < 0) return;
-  SetSelectedItem(SubItem(Item(index), kSubPath));
+  SetSelectedItem(EntryPath(index));
   if (OnItemChange) OnItemChange(this, selectedItem_);
   TListView::Click();
 }
 
 void TDqFilelistView28::DblClick() {
   const int index = Selected();
-  if (index < 0 || Item(index).Caption.empty()) return;
+  if (index < 0 || ItemCaption(index).empty()) return;
   if (dblClickToOpen_) OpenSelected();
-  else if (Item(index).Caption == parentDirCaption_) GoToParent();
+  else if (ItemCaption(index) == parentDirCaption_) GoToParent();
   else TListView::DblClick();
 }
 
@@ -62,7 +57,7 @@ void TDqFilelistView28::GoToParent() {
   SetDirectory(parent);
   ShowDirectoryInLinkedViews();
   for (int i = 0; i < Count(); ++i) {
-    if (WithTrailingBackslash(SubItem(Item(i), kSubPath)) != left) continue;
+    if (WithTrailingBackslash(EntryPath(i)) != left) continue;
     SetSelected(i, true);
     SetItemFocused(i);
     ListView_EnsureVisible(Handle(), i, FALSE);
@@ -75,13 +70,13 @@ void TDqFilelistView28::OpenSelected() {
   const int index = Selected();
   if (index < 0) return;
   THourglass hourglass;
-  if (Item(index).Caption == parentDirCaption_) {
+  if (ItemCaption(index) == parentDirCaption_) {
     GoToParent();
     return;
   }
   // Copies: entering a folder replaces the entries.
-  const std::string kind = SubItem(Item(index), kSubKind);
-  const std::string path = SubItem(Item(index), kSubPath);
+  const std::string kind = EntryKind(index);
+  const std::string path = EntryPath(index);
   if (kind == "dir" || kind == "drv") {
     const std::string folder = WithTrailingBackslash(path);
     if (folder.empty()) return;

@@ -152,7 +152,7 @@ void TDqFilelistView28PopUp::Popup(int x, int y) {
     const int index = list->Selected();
     const bool one = index >= 0;
     const bool single = list->SelCount() == 1;
-    const std::string ext = one ? UpperExt(list->Item(index).SubItems[kSubPath]) : "";
+    const std::string ext = one ? UpperExt(list->EntryPath(index)) : "";
     auto enable = [this](const char* name, bool on) {
       if (TMenuItem* item = FindItem(name)) item->SetEnabled(on);
     };

@@ -28,11 +28,6 @@
 #include "toolkit/Utf.h"
 
 namespace {
-// Empty beyond the item's last sub-item.
-std::string SubItem(const TListItem& item, int index) {
-  return std::string(item.SubItems[static_cast<std::size_t>(index)]);
-}
-
 bool IsFolder(const std::string& path) {
   const DWORD attrs = GetFileAttributesW(Widen(path).c_str());
   return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -183,14 +178,14 @@ void TDqFilelistView28::SendTo(int kind) {
       const int index = Selected();
       if (index < 0) return;
       THourglass hourglass;
-      ContentsToClipboard(Handle(), SubItem(Item(index), kSubPath));
+      ContentsToClipboard(Handle(), EntryPath(index));
       break;
     }
     case 2: {
       std::string text;
       for (int i = NextSelected(-1); i >= 0; i = NextSelected(i)) {
         if (!text.empty()) text += "\r\n";
-        text += SubItem(Item(i), kSubPath);
+        text += EntryPath(i);
       }
       if (!text.empty()) PutTextOnClipboard(Handle(), text);
       break;
@@ -225,7 +220,7 @@ void TDqFilelistView28::SendToEntry(const std::string& path) {
   const int index = Selected();
   if (index < 0) return;
   // Taken before any question the send may ask.
-  const std::string selected = SubItem(Item(index), kSubPath);
+  const std::string selected = EntryPath(index);
   const std::vector<std::string> paths = SelectedPaths(false);
   if (UpperExt(path) != ".LNK") {
     if (IsFolder(path)) CopyInto(path, paths);
@@ -250,7 +245,7 @@ void TDqFilelistView28::CreateDesktopShortcut() {
     ErrorBox(Handle(), SharedMessage(TStringKey::MsgNoFileSelected));
     return;
   }
-  const std::string path = SubItem(Item(index), kSubPath);
+  const std::string path = EntryPath(index);
   const std::string name = FileNameWithoutExt(path);
   const std::string shortcut = name.empty() || desktop.empty() ? std::string() : DesktopShortcutFile(desktop, name, path);
   bool saved = false;

@@ -30,6 +30,9 @@ bool FolderExists(const std::string& path) {
 
 TDqFilelistView28::TDqFilelistView28(TComponent* owner, TControl* parent)
     : TListView(owner, parent, TDeferHandle{}) {
+  auto entries = std::make_unique<TFileEntries>();
+  entries_ = entries.get();
+  SetItemSource(std::move(entries));
   SetMultiSelect(true);
   SetReadOnly(false);
   SetDateFormat(df_Customize);
@@ -190,9 +193,8 @@ int TDqFilelistView28::SelectedNumber() const {
 std::int64_t TDqFilelistView28::SelectedSize() const {
   std::int64_t total = 0;
   for (int i = NextSelected(-1); i >= 0; i = NextSelected(i)) {
-    const TListItem& item = Item(i);
     // The entry's own path: the current directory may have been moved by someone else.
-    const std::string path(item.SubItems[kSubPath]);
+    const std::string path = EntryPath(i);
     if (ExtractFileName(path).empty()) continue;  // a drive root names no entry
     WIN32_FIND_DATAW found;
     UniqueFind find(FindFirstFileW(Widen(path).c_str(), &found));

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "filebrowser/FileEntries.h"
 #include "filebrowser/FileListSort.h"
 #include "filebrowser/FileListTypes.h"
 #include "filebrowser/lang/Language.h"
@@ -25,16 +26,6 @@ class TOwnerDropHook;
 
 // Raised with the selected item's path.
 using TSelItemChangeEvent = std::function<void(TComponent* sender, const std::string& selectedItem)>;
-
-// The sub-items of an entry. 0 to 3 are shown in columns 1 to 4; the others are read by
-// the commands.
-inline constexpr int kSubSize = 0;      // drives: the drive type
-inline constexpr int kSubType = 1;      // drives: total size
-inline constexpr int kSubDate = 2;      // drives: free space
-inline constexpr int kSubAttr = 3;
-inline constexpr int kSubPath = 4;      // full path; a drive's root
-inline constexpr int kSubKind = 5;      // "file", "dir" or "drv"
-inline constexpr int kSubDateKey = 6;   // last-write time as a float text (folder view only)
 
 // The pseudo-folder of the drives view.
 inline constexpr char kDrivesFolder[] = "Drives";
@@ -96,6 +87,10 @@ class TDqFilelistView28 : public TListView {
   // The path of the entry last clicked; writing it does not change the selection.
   const std::string& SelectedItem() const { return selectedItem_; }
   void SetSelectedItem(const std::string& value);
+  // An entry's path and kind (sub-items kSubPath and kSubKind), without making its
+  // other texts.
+  std::string EntryPath(int index) const { return ItemText(index, kSubPath + 1); }
+  std::string EntryKind(int index) const { return ItemText(index, kSubKind + 1); }
   // Selected entries; all entries when none is selected.
   int SelectedNumber() const;
   // Bytes of the selected entries (folders and the parent entry count 0).
@@ -225,9 +220,10 @@ class TDqFilelistView28 : public TListView {
   void ComboDropDown();
   void SortAfterListing();
   void SortEntries();
-  // The entry's sort keys: all of them (column -1) or only the column's.
-  TSortEntry SortEntryOf(const TListItem& item, int column) const;
+  // What the entries' texts are made with under the present settings.
+  TEntryTextRules EntryTextRules() const;
 
+  TFileEntries* entries_ = nullptr;  // the list view's item source
   std::string directory_ = kDrivesFolder;
   std::string mask_ = "*.*";
   TFileType fileType_{ftReadOnly, ftHidden, ftSystem, ftArchive};

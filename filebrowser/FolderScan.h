@@ -39,6 +39,8 @@ class TFolderScan {
   // The entries the part's own search would admit, in the order it would return them.
   const std::vector<std::size_t>& PartEntries(std::size_t part) const { return passes_[part].Entries; }
   const TScannedEntry& Entry(std::size_t index) const { return entries_[index]; }
+  // The characters of every kept name together.
+  std::size_t NameChars() const { return names_.size(); }
   std::wstring_view Name(const TScannedEntry& entry) const {
     return std::wstring_view(names_).substr(entry.NameAt, entry.NameLength);
   }

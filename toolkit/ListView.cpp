@@ -42,6 +42,7 @@ TListView::TListView(TComponent* owner, TControl* parent) : TControl(owner) {
 TListView::TListView(TComponent* owner, TControl* parent, TDeferHandle) : TControl(owner) { Setup(parent); }
 
 void TListView::Setup(TControl* parent) {
+  source_ = std::make_unique<TListItemArray>();
   SetTabStop(true);
   SetParent(parent);
   SetColor(clWindow);
@@ -171,20 +172,51 @@ HWND TListView::HeaderHandle() const { return Handle() ? ListView_GetHeader(Hand
 
 // ---- items ----------------------------------------------------------------------
 
+void TListView::SetItemSource(std::unique_ptr<TListItemSource> source) {
+  source_ = std::move(source);
+  if (!Handle()) return;
+  ListView_DeleteAllItems(Handle());
+  publishedCount_ = 0;
+  if (!Updating()) PublishCountNow();
+}
+
+void TListView::CheckIndex(int index) const {
+  if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+TListItem TListView::Item(int index) const {
+  CheckIndex(index);
+  return source_->Item(static_cast<std::size_t>(index));
+}
+
+std::vector<TListItem> TListView::Items() const {
+  std::vector<TListItem> out;
+  out.reserve(source_->Count());
+  for (std::size_t i = 0; i < source_->Count(); ++i) out.push_back(source_->Item(i));
+  return out;
+}
+
+std::string TListView::ItemText(int index, int column) const {
+  CheckIndex(index);
+  std::string text;
+  source_->Text(static_cast<std::size_t>(index), column, text);
+  return text;
+}
+
 int TListView::AddItem(TListItem item) {
-  items_.push_back(std::move(item));
+  source_->Add(std::move(item));
   if (!Updating()) PublishCountNow();
   return Count() - 1;
 }
 
 void TListView::SetItem(int index, TListItem item) {
-  if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-  items_[static_cast<std::size_t>(index)] = std::move(item);
+  CheckIndex(index);
+  source_->Set(static_cast<std::size_t>(index), std::move(item));
   if (Handle() && !Updating() && index < publishedCount_) ListView_RedrawItems(Handle(), index, index);
 }
 
 void TListView::DeleteItem(int index) {
-  if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+  CheckIndex(index);
   const bool shown = Handle() && index < publishedCount_;
   std::vector<int> selected;
   int focused = -1;
@@ -192,7 +224,7 @@ void TListView::DeleteItem(int index) {
     selected = SelectedIndexes();
     focused = ItemFocused();
   }
-  items_.erase(items_.begin() + index);
+  source_->Erase(static_cast<std::size_t>(index));
   if (!shown) return;
   // The window's states are by position: shift those after the deleted item.
   std::vector<int> kept;
@@ -206,9 +238,9 @@ void TListView::DeleteItem(int index) {
 }
 
 void TListView::Clear() {
-  // Each item holds one allocation for all its texts: keeping the old items to refill
-  // would save little time and hold a second array beside the new one.
-  items_.clear();
+  // Keeping the old items' memory to refill would save little time and hold it beside
+  // whatever the next filling makes.
+  source_->Clear();
   if (!Handle()) return;
   ListView_DeleteAllItems(Handle());
   publishedCount_ = 0;
@@ -323,18 +355,19 @@ bool TListView::IsEditing() const { return Handle() && ListView_GetEditControl(H
 
 void TListView::AlphaSort() {
   if (!OnCompare) return;
-  std::vector<std::size_t> order(items_.size());
+  const std::vector<TListItem> items = Items();
+  std::vector<std::size_t> order(items.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
     int compare = 0;
-    OnCompare(this, items_[a], items_[b], 0, compare);
+    OnCompare(this, items[a], items[b], 0, compare);
     return compare < 0;
   });
   Reorder(order);
 }
 
 void TListView::Reorder(const std::vector<std::size_t>& order) {
-  const std::size_t n = items_.size();
+  const std::size_t n = source_->Count();
   std::vector<int> where(n, -1);  // old position -> new position
   if (order.size() != n) throw Exception("Invalid item order");
   for (std::size_t k = 0; k < n; ++k) {
@@ -347,20 +380,7 @@ void TListView::Reorder(const std::vector<std::size_t>& order) {
     selected = SelectedIndexes();
     focused = ItemFocused();
   }
-  // In place, one cycle of the permutation after the other.
-  std::vector<bool> placed(n, false);
-  for (std::size_t start = 0; start < n; ++start) {
-    if (placed[start]) continue;
-    TListItem first = std::move(items_[start]);
-    std::size_t k = start;
-    while (order[k] != start) {
-      items_[k] = std::move(items_[order[k]]);
-      placed[k] = true;
-      k = order[k];
-    }
-    items_[k] = std::move(first);
-    placed[k] = true;
-  }
+  source_->Permute(order);
   if (!Handle()) return;
   if (!selected.empty() || focused >= 0) {
     ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
@@ -409,19 +429,17 @@ bool TListView::NotifyReflect(NMHDR* header, LRESULT& result) {
 void TListView::FillDisplayInfo(NMLVDISPINFOW& info) {
   LVITEMW& it = info.item;
   if (it.iItem < 0 || it.iItem >= Count()) return;
-  const TListItem& item = items_[static_cast<std::size_t>(it.iItem)];
+  const auto index = static_cast<std::size_t>(it.iItem);
   if (it.mask & LVIF_TEXT) {
-    std::string_view text;
-    if (it.iSubItem == 0) text = item.Caption;
-    else if (it.iSubItem > 0) text = item.SubItems[static_cast<std::size_t>(it.iSubItem - 1)];
-    CopyText(text, it.pszText, it.cchTextMax);
+    source_->Text(index, it.iSubItem, textBuffer_);
+    CopyText(textBuffer_, it.pszText, it.cchTextMax);
   }
-  if (it.mask & LVIF_IMAGE) it.iImage = item.ImageIndex;
+  if (it.mask & LVIF_IMAGE) it.iImage = source_->ImageIndex(index);
 }
 
 int TListView::FindCaption(const NMLVFINDITEMW& find) const {
   const LVFINDINFOW& info = find.lvfi;
-  if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz || items_.empty()) return -1;
+  if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz || Count() == 0) return -1;
   const std::wstring wanted = info.psz;
   const bool whole = !(info.flags & LVFI_PARTIAL);
   // Only the start of each caption is compared, in one buffer: a keystroke in a folder of
@@ -437,7 +455,8 @@ int TListView::FindCaption(const NMLVFINDITEMW& find) const {
       i -= n;
     }
     start.clear();
-    AppendWiden(items_[static_cast<std::size_t>(i)].Caption, start, wanted.size() + 1);
+    source_->Text(static_cast<std::size_t>(i), 0, textBuffer_);
+    AppendWiden(textBuffer_, start, wanted.size() + 1);
     if (StartsWithNoCase(start, wanted, whole)) return i;
   }
   return -1;
@@ -450,7 +469,7 @@ bool TListView::EndLabelEdit(const NMLVDISPINFOW& info) {
   bool accept = true;
   if (OnEdited) OnEdited(this, index, caption, accept);
   if (!accept || index >= Count()) return false;
-  items_[static_cast<std::size_t>(index)].Caption = std::move(caption);
+  source_->SetCaption(static_cast<std::size_t>(index), std::move(caption));
   ListView_RedrawItems(Handle(), index, index);
   CaptionEdited(index);
   return true;

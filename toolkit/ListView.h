@@ -1,8 +1,9 @@
 #pragma once
-// List view over SysListView32. The items live in this object's own array and the
-// window asks for what it paints (owner data): a list of 100,000 entries is published
-// with one count instead of 100,000 insertions. The window keeps the selection and the
-// focus mark; they follow their items through sorts, deletions and window re-creation.
+// List view over SysListView32. The items live in the view's item source, their only
+// copy, and the window asks for what it paints (owner data): a list of 100,000 entries
+// is published with one count instead of 100,000 insertions. The window keeps the
+// selection and the focus mark; they follow their items through sorts, deletions and
+// window re-creation.
 // The window shows its items only under a toolkit parent, which passes the control's
 // notifications back to it.
 #include <windows.h>
@@ -10,21 +11,15 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "toolkit/Control.h"
-#include "toolkit/SubItems.h"
+#include "toolkit/ListItemSource.h"
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-
-// One entry: column 0 shows the caption, column k > 0 shows SubItems[k - 1].
-struct TListItem {
-  std::string Caption;
-  int ImageIndex = -1;
-  TSubItems SubItems;
-};
 
 struct TListColumn {
   std::string Caption;
@@ -69,15 +64,21 @@ class TListView : public TControl {
   // The header control of the report style; null when the window has none.
   HWND HeaderHandle() const;
 
-  int Count() const { return static_cast<int>(items_.size()); }
-  const TListItem& Item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
-  const std::vector<TListItem>& Items() const { return items_; }
+  int Count() const { return static_cast<int>(source_->Count()); }
+  // A copy of the item, made from the source.
+  TListItem Item(int index) const;
+  // Copies of all items.
+  std::vector<TListItem> Items() const;
+  // One text of the item (column 0 the caption, k > 0 sub-item k - 1) without making
+  // the whole item.
+  std::string ItemText(int index, int column) const;
+  std::string ItemCaption(int index) const { return ItemText(index, 0); }
   // Appends; returns the new item's index.
   int AddItem(TListItem item);
   // Replaces the item's texts and image; its selection state stays.
   void SetItem(int index, TListItem item);
   void DeleteItem(int index);
-  // Removes every item; the array keeps its size for the next filling.
+  // Removes every item.
   void Clear();
 
   // Between the outermost BeginUpdate and its EndUpdate the window does not repaint.
@@ -119,6 +120,15 @@ class TListView : public TControl {
   struct TDeferHandle {};
   TListView(TComponent* owner, TControl* parent, TDeferHandle);
 
+  // Replaces the items' source (and the items with it); for classes that keep their
+  // items in a form of their own.
+  void SetItemSource(std::unique_ptr<TListItemSource> source);
+  // After items were added to the source directly: the window learns the new count
+  // (at the end of the batch while one is open).
+  void ItemsAdded() {
+    if (!Updating()) PublishCountNow();
+  }
+
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
   void HandleDestroying() override;
@@ -149,7 +159,11 @@ class TListView : public TControl {
   int FindCaption(const NMLVFINDITEMW& find) const;
   bool EndLabelEdit(const NMLVDISPINFOW& info);
 
-  std::vector<TListItem> items_;
+  void CheckIndex(int index) const;
+
+  std::unique_ptr<TListItemSource> source_;
+  // The window's text requests and the type-ahead reuse it.
+  mutable std::string textBuffer_;
   std::vector<TListColumn> columns_;
   TViewStyle viewStyle_ = TViewStyle::vsIcon;
   bool showColumnHeaders_ = true;

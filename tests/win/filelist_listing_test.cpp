@@ -279,4 +279,48 @@ TEST_F(FilelistTest, DatePatternsComeFromTheFormatsAtTheTimeOfListing) {
   EXPECT_EQ(text.substr(0, 11), day);
   EXPECT_EQ(text.substr(text.size() - 2), st.wHour >= 12 ? "PM" : "AM");
 }
+// The window asks for each text as it paints: what it is handed is what a command reads,
+// under either size unit and with the parent entry's blanks.
+TEST_F(FilelistTest, TheWindowIsHandedTheTextsTheEntriesRead) {
+  WriteSized("big.log", 5000);
+  dir.Write("readme.txt", "");
+  dir.MakeDir("Sub");
+  for (TFileSize unit : {fsKB, fsByte}) {
+    view->SetFileSize(unit);
+    ListTempDir();
+    view->UpdateFileList();
+    ASSERT_EQ(view->Count(), 4);
+    for (int i = 0; i < view->Count(); ++i) {
+      const TListItem item = view->Item(i);
+      for (int column = 0; column < 5; ++column) {
+        wchar_t shown[MAX_PATH] = {};
+        ListView_GetItemText(view->Handle(), i, column, shown, MAX_PATH);
+        const std::string_view wanted = column == 0 ? std::string_view(item.Caption) : item.SubItems[column - 1];
+        EXPECT_EQ(Narrow(shown), wanted) << i << " " << column;
+        EXPECT_EQ(view->ItemText(i, column), wanted);
+      }
+      EXPECT_EQ(view->EntryPath(i), item.SubItems[kSubPath]);
+      EXPECT_EQ(view->EntryKind(i), item.SubItems[kSubKind]);
+    }
+  }
+  EXPECT_EQ(Entry("big.log").SubItems[kSubSize], "5000");
+}
+
+// Type-ahead looks for the captions as shown: the parent's, and names without their
+// extension when those are hidden.
+TEST_F(FilelistTest, TypingFindsEntriesByTheirShownCaptions) {
+  for (const char* n : {"alpha.txt", "beta.txt", "Bravo.log"}) dir.Write(n, "");
+  view->SetHideFileExt(true);
+  ListTempDir();
+  const auto find = [&](int start, UINT flags, const wchar_t* text) {
+    LVFINDINFOW info{};
+    info.flags = flags;
+    info.psz = text;
+    return ListView_FindItem(view->Handle(), start, &info);
+  };
+  EXPECT_EQ(find(-1, LVFI_STRING, L" parent"), 0);
+  EXPECT_EQ(find(-1, LVFI_STRING, L"BETA"), IndexOf("beta"));
+  EXPECT_EQ(find(-1, LVFI_STRING, L"beta.txt"), -1);
+  EXPECT_EQ(find(-1, LVFI_PARTIAL | LVFI_WRAP, L"br"), IndexOf("Bravo"));
+}
 }  // namespace

@@ -9,6 +9,9 @@
 #include <set>
 
 #include "tests/win/support/FilelistFixture.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Locale.h"
+#include "toolkit/Utf.h"
 
 namespace {
 using Names = std::vector<std::string>;
@@ -187,5 +190,123 @@ TEST_F(FilelistSortTest, ColumnWidthsApplyWhenTheFolderColumnsAreBuiltAgain) {
   EXPECT_EQ(view->Column(2).Width, 0);
   EXPECT_EQ(ListView_GetColumnWidth(view->Handle(), 1), 0);
   EXPECT_EQ(ListView_GetColumnWidth(view->Handle(), 0), 165);
+}
+}  // namespace
+
+namespace {
+// Two files written 10 microseconds apart sort as equal by Modified: the date key keeps 15 digits,
+// coarser than that. Equal entries keep the listing's order both ways.
+TEST_F(FilelistSortTest, ModifiedComparesTimesOnlyAsFinelyAsTheDateKey) {
+  const auto setTicks = [&](const char* name, std::uint64_t ticks) {
+    UniqueFile file(CreateFileW(Widen(dir.File(name)).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    ASSERT_TRUE(SetFileTime(file.get(), nullptr, nullptr, &time));
+  };
+  constexpr std::uint64_t kTicks = 132'000'000'000'000'000;  // in 2019
+  setTicks("a.txt", kTicks + 100);
+  setTicks("B.txt", kTicks);
+  setTicks("c.log", kTicks + 50'000'000);
+  setTicks("d.ini", kTicks - 50'000'000);
+  view->UpdateFileList();
+  view->SortByColumn(view, 3);
+  EXPECT_EQ(First(5), (Names{" Parent", "c.log", "a.txt", "B.txt", "d.ini"}));
+  view->SortByColumn(view, 3);
+  EXPECT_EQ(Captions().back(), "c.log");
+  EXPECT_EQ(At({4, 5}), (NameSet{"a.txt", "B.txt"}));
+  EXPECT_LT(IndexOf("a.txt"), IndexOf("B.txt"));
+}
+}  // namespace
+
+namespace {
+constexpr std::uint64_t kSortTicks = 132'000'000'000'000'000;
+
+struct TRow {
+  const wchar_t* Name;
+  DWORD Attributes;
+  std::int64_t Size;
+  std::uint64_t Ticks;
+  const char* Type;
+};
+
+void AddRows(TFileEntries& entries, std::initializer_list<TRow> rows) {
+  for (const TRow& r : rows) {
+    const FILETIME time{static_cast<DWORD>(r.Ticks), static_cast<DWORD>(r.Ticks >> 32)};
+    entries.AddFound(r.Name, r.Attributes, r.Size, time, 0, r.Type, std::wstring_view(r.Name) == L"..");
+  }
+}
+
+TEntryTextRules SortRules(TFileSize unit, bool hideFileExt) {
+  TEntryTextRules rules;
+  rules.Folder = "C:\\f\\";
+  rules.Unit = unit;
+  rules.DatePattern = "yyyy-MM-dd";
+  rules.TimePattern = "hh:nn:ss";
+  rules.HideFileExt = hideFileExt;
+  rules.ParentCaption = " Parent";
+  rules.DecimalSeparator = FormatSettings.DecimalSeparator;
+  return rules;
+}
+
+// The packed entries' small keys order them as the keys read from their texts do: every
+// column both ways, sorted under either unit after listing under either, with captions
+// that upper-case beyond ASCII or tie once their extensions are hidden.
+TEST(FileEntriesSort, SmallKeysOrderAsTheEntriesTextsDo) {
+  constexpr DWORD kDir = FILE_ATTRIBUTE_DIRECTORY;
+  for (TFileSize listed : {fsKB, fsByte}) {
+    for (bool hide : {false, true}) {
+      TFileEntries entries;
+      entries.Begin(SortRules(listed, hide));
+      AddRows(entries, {{L"..", kDir, 0, kSortTicks, ""},
+                        {L"b.txt", FILE_ATTRIBUTE_ARCHIVE, 1500, kSortTicks + 100, "Text"},
+                        {L"B2.txt", FILE_ATTRIBUTE_READONLY, 1023, kSortTicks, "text"},
+                        {L"\u00e9t\u00e9.log", FILE_ATTRIBUTE_HIDDEN, 0, kSortTicks - 1'000'000, "Log"},
+                        {L"\u00c9T\u00c9.ini", 0, 4096, kSortTicks + 5'000'000, "ini"},
+                        {L"Zeta", kDir, 0, kSortTicks + 7, "File folder"},
+                        {L"alpha", kDir | FILE_ATTRIBUTE_SYSTEM, 0, kSortTicks, "File folder"},
+                        {L"a.txt", FILE_ATTRIBUTE_ARCHIVE, 2048, kSortTicks + 100, "Text"}});
+      for (int column = kColName; column <= kColAttr; ++column) {
+        for (bool descending : {false, true}) {
+          for (TFileSize unit : {fsKB, fsByte}) {
+            const TSortState state{column, descending, true};
+            // The keys view the items' texts: the items stay.
+            std::vector<TListItem> items;
+            for (std::size_t i = 0; i < entries.Count(); ++i) items.push_back(entries.Item(i));
+            std::vector<TSortEntry> keys;
+            for (const TListItem& item : items)
+              keys.push_back(SortEntryOfItem(item, column, FormatSettings.DecimalSeparator));
+            EXPECT_EQ(entries.SortedOrder(state, unit, " Parent"), SortedOrder(keys, state, unit, " Parent"))
+                << column << descending << unit << listed << hide;
+          }
+        }
+      }
+    }
+  }
+}
+
+// An entry given whole or renamed in place keeps the texts it was given, the sort reads
+// them, and the packed entries around it are unchanged.
+TEST(FileEntriesSort, EntriesGivenWholeKeepTheirTexts) {
+  TFileEntries entries;
+  entries.Begin(SortRules(fsKB, false));
+  AddRows(entries, {{L"a.txt", 0, 1024, kSortTicks, "Text"},
+                    {L"b.txt", 0, 2048, kSortTicks, "Text"},
+                    {L"c.txt", 0, 3072, kSortTicks, "Text"}});
+  TListItem bigger = entries.Item(0);
+  bigger.SubItems.Set(kSubSize, "9 KB");
+  entries.Set(0, bigger);
+  entries.SetCaption(1, "renamed");
+  std::string text;
+  entries.Text(1, 0, text);
+  EXPECT_EQ(text, "renamed");
+  entries.Text(1, kSubPath + 1, text);
+  EXPECT_EQ(text, "C:\\f\\b.txt");
+  const TSortState bySize{kColSize, true, true};
+  EXPECT_EQ(entries.SortedOrder(bySize, fsKB, " Parent"), (std::vector<std::size_t>{0, 2, 1}));
+  entries.Erase(0);
+  ASSERT_EQ(entries.Count(), 2u);
+  EXPECT_EQ(entries.Item(0).Caption, "renamed");
+  entries.Text(1, kSubSize + 1, text);
+  EXPECT_EQ(text, "3 KB");
 }
 }  // namespace

@@ -29,7 +29,7 @@ int FilelistTest::IndexOf(const std::string& caption) const {
   return -1;
 }
 
-const TListItem& FilelistTest::Entry(const std::string& caption) const {
+TListItem FilelistTest::Entry(const std::string& caption) const {
   static const TListItem kMissing;
   const int i = IndexOf(caption);
   EXPECT_GE(i, 0) << "no entry \"" << caption << "\"";

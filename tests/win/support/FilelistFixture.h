@@ -22,7 +22,7 @@ class FilelistTest : public ::testing::Test {
   // Captions in list order.
   std::vector<std::string> Captions() const;
   // The entry with that caption; fails the test when there is none.
-  const TListItem& Entry(const std::string& caption) const;
+  TListItem Entry(const std::string& caption) const;
   int IndexOf(const std::string& caption) const;
   // A file of that many bytes in the temporary folder.
   std::string WriteSized(std::string_view name, std::size_t bytes) const;
