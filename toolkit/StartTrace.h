@@ -2,7 +2,7 @@
 // Where a start's time goes. When the environment variable SCRIVLET_START_TRACE names a
 // file, each mark notes how long after the process's creation a phase ended, and the
 // first idle moment of the message loop writes them there, one "<phase> <ms>" a line.
-// Without the variable a mark is one test of a flag and nothing is written.
+// Without the variable a mark is one test of a flag. Phases are literals, kept by pointer.
 #include <string>
 #include <vector>
 
