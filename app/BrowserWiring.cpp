@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/Unit1.h"
+#include "toolkit/Application.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -37,16 +38,21 @@ void TForm1::FormCreate(TComponent*) {
   BrowseFiles->SetDirectory(CurrentDirectory());
   // A new folder was listed just now; otherwise list what the list shows.
   if (BrowseFiles->Directory() == before) BrowseFiles->UpdateFileList();
+  MarkStart("listing");
   OpenListedPathInCombo();
+  MarkStart("tree locate");
   FitTreeHeight();
   // FocusMenu still has its design state here, so the list always starts with the focus.
   SetActiveControl(FocusMenu->Checked() ? static_cast<TControl*>(BrowseFiles) : ReadText);
   BrowseFiles->SetShowFolders(FolderMenu->Checked());
+  MarkStart("create rest");
 }
 
 void TForm1::FormShow(TComponent*) {
+  MarkStart("settings read");
   // The stored settings may have moved the list to another folder.
   OpenListedPathInCombo();
+  MarkStart("tree locate again");
 }
 
 void TForm1::FormResize(TComponent*) { FitTreeHeight(); }

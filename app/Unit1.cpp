@@ -10,6 +10,7 @@ TFont DesignFont() { return TFont{}; }
 }  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
+  MarkStart("main window");
   SetName("Form1");
   SetCaption("Scrivlet");
   SetBounds(241, 191, 600, 400);
@@ -20,9 +21,13 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   OnResize = [this](TComponent* sender) { FormResize(sender); };
   BuildLayout();
   BuildMenus();
+  MarkStart("menus");
   BuildReader();
+  MarkStart("reader");
   ConfigureStorage();
+  MarkStart("storage");
   ScaleToScreen();
+  MarkStart("scaled");
   DoCreate();
 }
 
@@ -47,8 +52,10 @@ void TForm1::BuildLayout() {
   PanelTop->SetName("PanelTop");
   PanelTop->SetBounds(0, 0, 592, 2);
   PanelTop->SetAlign(TAlign::alTop);
+  MarkStart("panels");
 
   BrowseDrives = Create<TDqDirTreeCombo28>(this, PanelLeft);
+  MarkStart("combo made");
   BrowseDrives->BeginLoading();
   BrowseDrives->SetName("BrowseDrives");
   BrowseDrives->SetBounds(0, 0, 240, 21);
@@ -63,8 +70,10 @@ void TForm1::BuildLayout() {
   BrowseDrives->OnClick = [this](TComponent* sender) { BrowseDrivesClick(sender); };
 
   BrowseFiles = Create<TDqFilelistView28>(this, PanelLeft);
+  MarkStart("file list made");
   ConfigureFileList();
   BrowseDrives->EndLoading();
+  MarkStart("browser set up");
 
   PanelDiv = Create<TPanel>(this, PanelLeft);
   PanelDiv->SetName("PanelDiv");
@@ -161,6 +170,7 @@ void TForm1::BuildMenus() {
   FontMenuB = NewItem("FontMenuB", "Browser Font ...", handler(&TForm1::FontMenuBClick));
   FolderMenu = NewItem("FolderMenu", "Show Folders", handler(&TForm1::FolderMenuClick));
   BuildAboutImage();
+  MarkStart("about image");
   N3 = NewItem("N3", "-", nullptr);
   DefaultSettings1 = NewItem("DefaultSettings1", "Default Settings", handler(&TForm1::DefaultSettings1Click));
   N5 = NewItem("N5", "-", nullptr);

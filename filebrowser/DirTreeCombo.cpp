@@ -9,6 +9,7 @@
 #include "filebrowser/FolderNodes.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/SpecialFolders.h"
+#include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/ImageList.h"
@@ -61,6 +62,8 @@ TDqDirTreeCombo28::TDqDirTreeCombo28(TComponent* owner, TControl* parent)
   images_->SetHandle(reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(Widen(windowsDirectory_).c_str(), 0, &info,
                                                                   sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON)));
   Tree->SetImages(images_->Handle());
+  // The first use of the shell's icons: its image list is made now.
+  MarkStart("shell image list");
 
   notifyWindow_ = Create<TMessageWindow>(this, [this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return ShellNotifyWndProc(msg, wParam, lParam, result);
@@ -102,6 +105,7 @@ void TDqDirTreeCombo28::SetUpWindowParts() {
 
   Tree->SetBounds(0, 0, 0, Tree->Height());
   Tree->BuildRoot();
+  MarkStart("tree root");
   Tree->OnExpanding = [this](TComponent* sender, TTreeNode node, bool& allow) { NodeExpanding(sender, node, allow); };
   SetExpandRoot(true);
   Tree->SetReadOnly(true);

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "toolkit/Application.h"
+
 namespace {
 constexpr wchar_t kRegistryKey[] = L"Software\\Varnholt\\DqFileExplorer";
 constexpr wchar_t kParentIndexValue[] = L"ParentImgIdx";
@@ -116,6 +118,7 @@ void TDqFilelistView28::CreateImageLists() {
                      sizeof value);
     }
   }
+  MarkStart("list image lists");
 }
 
 void TDqFilelistView28::LoadParentImages() {

@@ -37,9 +37,11 @@ int SendToNumber(const std::string& name) {
 }  // namespace
 
 TDqFilelistView28PopUp::TDqFilelistView28PopUp(TComponent* owner) : TPopupMenu(owner) {
+  // Named by attributes alone: without them the shell looks at the current folder,
+  // which costs a reading of it when the folder is big.
   SHFILEINFOW info{};
   const auto list = reinterpret_cast<HIMAGELIST>(
-      SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+      SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
   if (list) SetImages(list);  // the shell's list, shared: never destroyed here
   const HINSTANCE module = GetModuleHandleW(nullptr);
   for (std::size_t i = 0; i < glyphs_.size(); ++i)

@@ -8,7 +8,11 @@
 
 TApplication* Application = nullptr;
 
-TApplication::TApplication() : TComponent(nullptr), modal_(std::make_unique<TModalSeam>()) { Application = this; }
+TApplication::TApplication() : TComponent(nullptr), modal_(std::make_unique<TModalSeam>()) {
+  Application = this;
+  // The program's loading, the runtime's start and the static objects.
+  startTrace_.Mark("process");
+}
 
 TApplication::~TApplication() {
   DestroyComponents();
@@ -22,6 +26,7 @@ void TApplication::Initialize() {
   InitCommonControlsEx(&icc);
   comInitialized_ = SUCCEEDED(OleInitialize(nullptr));
   LoadFormatSettings();
+  startTrace_.Mark("initialize");
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
@@ -40,6 +45,8 @@ void TApplication::Run(int showCommand) {
   if (mainForm_) mainForm_->ShowMain(showCommand);
   MSG msg;
   while (!terminated_) {
+    // Nothing left to handle or paint: the start is over.
+    if (startTrace_.Pending() && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) startTrace_.Finish();
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
     if (PreProcessMessage(msg)) continue;

@@ -9,6 +9,7 @@
 
 #include "toolkit/Component.h"
 #include "toolkit/ModalSeam.h"
+#include "toolkit/StartTrace.h"
 
 class TForm;
 
@@ -58,6 +59,10 @@ class TApplication : public TComponent {
 
   void Notification(TComponent* component, TOperation operation) override;
 
+  // Notes that a phase of the start ended (see TStartTrace).
+  void MarkStart(const char* phase) { startTrace_.Mark(phase); }
+  TStartTrace& StartTrace() { return startTrace_; }
+
  private:
   std::string title_;
   TForm* mainForm_ = nullptr;
@@ -66,10 +71,16 @@ class TApplication : public TComponent {
   HWND parking_ = nullptr;
   HCURSOR cursor_ = nullptr;
   bool comInitialized_ = false;
+  TStartTrace startTrace_;
 };
 
 // The one application object of the process (null before it exists).
 extern TApplication* Application;
+
+// Notes the end of a start phase when there is an application object.
+inline void MarkStart(const char* phase) {
+  if (Application) Application->MarkStart(phase);
+}
 
 // Shows the hourglass until the end of the scope, whatever way it ends.
 class THourglass {

@@ -248,9 +248,12 @@ void TForm::ShowMain(int showCommand) {
   }
   SetVisible(true);
   ShowWindow(Handle(), showCommand);
+  MarkStart("shown");
   UpdateWindow(Handle());
+  MarkStart("first paint");
   if (activeControl_ && activeControl_->CanFocus()) ::SetFocus(activeControl_->Handle());
   else SelectNext(nullptr, true);
+  MarkStart("focus");
 }
 
 bool TForm::CloseQuery() {
