@@ -1,6 +1,6 @@
 #pragma once
-// What every benchmark measures with: a stopwatch, the median of its runs, and what
-// the platform alone costs to search a folder.
+// What every benchmark measures with: a stopwatch, the median of its runs, what the
+// platform alone costs to search a folder, and the window a started program shows.
 #include <windows.h>
 
 #include <algorithm>
@@ -35,5 +35,24 @@ inline int BareSearch(const std::wstring& folder) {
   while (FindNextFileW(find, &fd));
   FindClose(find);
   return n;
+}
+
+// A visible top-level window of the process, null while it has none.
+inline HWND VisibleWindowOf(DWORD processId) {
+  struct TSearch {
+    DWORD Id;
+    HWND Found;
+  } search{processId, nullptr};
+  EnumWindows(
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<TSearch*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner != s->Id || !IsWindowVisible(hwnd)) return TRUE;
+        s->Found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.Found;
 }
 }  // namespace bench

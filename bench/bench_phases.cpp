@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "BenchTiming.h"
+#include "bench/BenchTiming.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -25,24 +25,6 @@ struct TRun {
   std::vector<std::pair<std::string, double>> Marks;  // phase, ms after creation
   double Outside = 0;                                  // s from CreateProcess until idle and traced
 };
-
-HWND VisibleWindowOf(DWORD pid) {
-  struct TSearch {
-    DWORD Id;
-    HWND Found;
-  } search{pid, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<TSearch*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner != s->Id || !IsWindowVisible(hwnd)) return TRUE;
-        s->Found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.Found;
-}
 
 std::vector<std::pair<std::string, double>> ReadTrace(const std::wstring& file) {
   std::ifstream in(Narrow(file));
@@ -73,7 +55,7 @@ TRun Start(const std::wstring& exe, const std::wstring& folder, const std::wstri
   }
   WaitForInputIdle(pi.hProcess, kPatience);
   HWND shown = nullptr;
-  while (!shown && WaitForSingleObject(pi.hProcess, 2) == WAIT_TIMEOUT) shown = VisibleWindowOf(pi.dwProcessId);
+  while (!shown && WaitForSingleObject(pi.hProcess, 2) == WAIT_TIMEOUT) shown = bench::VisibleWindowOf(pi.dwProcessId);
   if (shown) UpdateWindow(shown);
   run.Outside = std::chrono::duration<double>(bench::Clock::now() - start).count();
   // The trace is written at the first idle moment, which may come just after the above.

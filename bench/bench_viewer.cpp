@@ -21,28 +21,21 @@
 #include <vector>
 
 #include "app/LineBreaks.h"
+#include "bench/BenchTiming.h"
 #include "app/Unit1.h"
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
 namespace {
-constexpr int kRuns = 5;
-using Clock = std::chrono::steady_clock;
-
-double Seconds(const std::function<void()>& f) {
-  const auto start = Clock::now();
-  f();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using namespace bench;
 
 // The median of kRuns timings after one warm-up run.
 double MedianOf(const std::function<void()>& f) {
   f();
   std::vector<double> v;
   for (int r = 0; r < kRuns; ++r) v.push_back(Seconds(f));
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
+  return Median(std::move(v));
 }
 
 std::string ReadAll(const std::wstring& path) {
@@ -157,24 +150,6 @@ std::size_t PeakMb() {
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-HWND VisibleWindowOf(DWORD processId) {
-  struct Search {
-    DWORD Id;
-    HWND Found;
-  } search{processId, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner != s->Id || !IsWindowVisible(hwnd)) return TRUE;
-        s->Found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.Found;
-}
 
 // Started in `folder` until its first window is visible and the process waits for input.
 double StartUntilIdle(const std::wstring& exe, const std::wstring& folder) {
