@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
 #include <vector>
 
 #include "filebrowser/DirTreeCombo.h"
 #include "filebrowser/DirTreeRules.h"
+#include "filebrowser/FilelistView.h"
 #include "filebrowser/FileListRules.h"
 #include "filebrowser/FolderNodes.h"
 #include "filebrowser/shell/DiskSpace.h"
@@ -92,8 +94,12 @@ void TDqDirTreeView::Expand(TTreeNode node) {
 void TDqDirTreeView::GetNodePath(TTreeNode node) { NodePath = NodePathOf(node); }
 
 void TDqDirTreeView::AddSubFolders(const std::string& path, TTreeNode node) {
-  ++scanCount_;
-  AddSubFolderNodes(*this, path, node, folderIcons_, true);
+  // The folder the linked list has just listed (a locate ends there) was read whole by
+  // that listing: a large folder is not read a second time.
+  std::optional<TFolderReading> read;
+  if (TDqFilelistView28* list = combo_->FileList()) read = list->TakeFolderReading(path);
+  if (!read) ++scanCount_;
+  AddSubFolderNodes(*this, path, node, folderIcons_, true, read ? &*read : nullptr);
 }
 
 // NodePath is left alone: a paint in between must not change what a caller computed.

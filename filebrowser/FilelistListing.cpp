@@ -1,10 +1,13 @@
 // Listing a folder or the drives into the file list.
+#include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "filebrowser/FileListRules.h"
 #include "filebrowser/FilelistPopup.h"
 #include "filebrowser/FilelistView.h"
+#include "filebrowser/FolderNodes.h"
 #include "filebrowser/FolderScan.h"
 #include "filebrowser/MaskPattern.h"
 #include "filebrowser/ShellInfoCache.h"
@@ -88,6 +91,7 @@ void TDqFilelistView28::ListFolder() {
   entries_->Begin(EntryTextRules());
   TListingScratch scratch;
   folderSearches_ = 0;
+  folderReading_.reset();
   sort_.Sortable = true;
   if (!showFolders_ && !anyDecided) {
     for (const std::string& part : parts) Search(scratch, folder + part, allowance);
@@ -97,8 +101,14 @@ void TDqFilelistView28::ListFolder() {
   // part it can decide; the others are searched on their own, in their turn. The
   // entries are added pass by pass in the order their own searches would add them.
   TFolderScan scan(patterns, allowance, showFolders_);
+  TFolderReading reading;
+  const bool keep = dirTreeCombo_ && BeginFolderReading(reading, folder);
+  scan.KeepSubFolders(keep);
   ++folderSearches_;
-  scan.Run(PrepareScratch(scratch));
+  if (scan.Run(PrepareScratch(scratch)) && keep) {
+    reading.SubFolders = std::move(scan.SubFolders());
+    folderReading_ = std::move(reading);
+  }
   std::size_t found = scan.Folders().size();
   for (std::size_t k = 0; k < parts.size(); ++k) found += scan.PartEntries(k).size();
   // Plain ASCII names take one byte a character.
@@ -115,6 +125,15 @@ void TDqFilelistView28::ListFolder() {
     if (scan.Decided(k)) addAll(scan.PartEntries(k), allowance);
     else Search(scratch, folder + parts[k], allowance);
   }
+}
+
+std::optional<TFolderReading> TDqFilelistView28::TakeFolderReading(const std::string& folder) {
+  // Asked for another folder (a node on the way there), the reading waits for its own.
+  if (!folderReading_ || !SameTextNoCase(folderReading_->Folder, WithTrailingBackslash(folder))) return {};
+  std::optional<TFolderReading> taken = std::move(folderReading_);
+  folderReading_.reset();
+  if (!FolderReadingHolds(*taken, folder)) return {};
+  return taken;
 }
 
 const std::wstring& TDqFilelistView28::PrepareScratch(TListingScratch& scratch) const {

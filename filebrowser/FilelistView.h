@@ -8,6 +8,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "filebrowser/FileEntries.h"
 #include "filebrowser/FileListSort.h"
 #include "filebrowser/FileListTypes.h"
+#include "filebrowser/FolderReading.h"
 #include "filebrowser/lang/Language.h"
 #include "toolkit/Handles.h"
 #include "toolkit/ListView.h"
@@ -110,6 +112,10 @@ class TDqFilelistView28 : public TListView {
   // list none. Neither is owned; a linked one that is destroyed is unlinked.
   TDqDirTreeCombo28* DirTreeCombo() const { return dirTreeCombo_; }
   void SetDirTreeCombo(TDqDirTreeCombo28* combo);
+  // The sub-folders the last listing read of `folder`, handed out once and only while the
+  // folder is unchanged; none otherwise, and the caller searches the folder itself. Kept
+  // only while a combo is linked: its tree expands the listed folder right after.
+  std::optional<TFolderReading> TakeFolderReading(const std::string& folder);
   TDirTreeLink* DirTree() const { return dirTree_; }
   void SetDirTree(TDirTreeLink* tree);
   void Notification(TComponent* component, TOperation operation) override;
@@ -257,6 +263,7 @@ class TDqFilelistView28 : public TListView {
   TSortState sort_;
   bool folderColumnsInPlace_ = false;
   int folderSearches_ = 0;
+  std::optional<TFolderReading> folderReading_;
   UniqueBitmap arrowUp_;
   UniqueBitmap arrowDown_;
 

@@ -11,15 +11,15 @@
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/FileListRules.h"
 #include "filebrowser/FolderIconCache.h"
+#include "filebrowser/FolderReading.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/ShellIcons.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
 namespace {
-bool IsSubFolder(const WIN32_FIND_DATAW& found) {
-  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && wcscmp(found.cFileName, L".") != 0 &&
-         wcscmp(found.cFileName, L"..") != 0;
+bool IsSubFolder(const wchar_t* name, DWORD attributes) {
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) && wcscmp(name, L".") != 0 && wcscmp(name, L"..") != 0;
 }
 
 // A search for folders that asks for no short names and fetches many entries a call;
@@ -78,22 +78,29 @@ void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<vo
   }
 }
 
-bool ListSubFolders(const std::string& path, TFolderIconCache& icons, std::vector<TCustomTreeView::TNewNode>& folders) {
+bool ListSubFolders(const std::string& path, TFolderIconCache& icons, std::vector<TCustomTreeView::TNewNode>& folders,
+                    const TFolderReading* read) {
   const std::string base = WithTrailingBackslash(path);
-  WIN32_FIND_DATAW found;
-  UniqueFind search = FindFolders(base, found);
-  if (!search) return false;
   struct TFound {
     std::string Key;
     TCustomTreeView::TNewNode Node;
   };
   std::vector<TFound> listed;
-  do {
-    if (!IsSubFolder(found)) continue;
-    std::string name = Narrow(found.cFileName);
-    const TFolderIconCache::TIcons pictures = icons.IconsOf(base, name, found.dwFileAttributes);
-    listed.push_back({CaptionSortKey(found.cFileName), {std::move(name), pictures.Normal, pictures.Open}});
-  } while (FindNextFileW(search.get(), &found));
+  const auto consider = [&](const wchar_t* foundName, DWORD attributes) {
+    if (!IsSubFolder(foundName, attributes)) return;
+    std::string name = Narrow(foundName);
+    const TFolderIconCache::TIcons pictures = icons.IconsOf(base, name, attributes);
+    listed.push_back({CaptionSortKey(foundName), {std::move(name), pictures.Normal, pictures.Open}});
+  };
+  if (read) {
+    for (const TFolderReading::TEntry& entry : read->SubFolders) consider(entry.Name.c_str(), entry.Attributes);
+  } else {
+    WIN32_FIND_DATAW found;
+    UniqueFind search = FindFolders(base, found);
+    if (!search) return false;
+    do consider(found.cFileName, found.dwFileAttributes);
+    while (FindNextFileW(search.get(), &found));
+  }
   // Added in caption order: a sort of the nodes afterwards would read every caption back
   // from the control.
   std::stable_sort(listed.begin(), listed.end(), [](const TFound& a, const TFound& b) { return a.Key < b.Key; });
@@ -104,9 +111,9 @@ bool ListSubFolders(const std::string& path, TFolderIconCache& icons, std::vecto
 }
 
 bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node, TFolderIconCache& icons,
-                       bool decideWhenShown) {
+                       bool decideWhenShown, const TFolderReading* read) {
   std::vector<TCustomTreeView::TNewNode> folders;
-  if (!ListSubFolders(path, icons, folders)) return false;
+  if (!ListSubFolders(path, icons, folders, read)) return false;
   tree.AddChildren(node, folders, decideWhenShown ? TCustomTreeView::TChildren::WhenShown
                                                   : TCustomTreeView::TChildren::Some);
   if (!folders.empty()) node.SetHasChildren(true);
@@ -119,7 +126,7 @@ bool FolderHasSubFolders(const std::string& path) {
   if (!search) return false;
   int read = 0;
   do {
-    if (IsSubFolder(found)) return true;
+    if (IsSubFolder(found.cFileName, found.dwFileAttributes)) return true;
     if (++read >= kProbeEntryLimit) return true;
   } while (FindNextFileW(search.get(), &found));
   return false;

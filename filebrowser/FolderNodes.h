@@ -8,6 +8,8 @@
 
 #include "toolkit/TreeView.h"
 
+struct TFolderReading;
+
 class TFolderIconCache;
 
 // Case-insensitive comparison with the user's locale.
@@ -21,15 +23,17 @@ TTreeNode AddComputerNode(TCustomTreeView& tree);
 // `eachDrive` (if any) is told every letter added.
 void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<void(char)>& eachDrive = {});
 // The sub-folders of `path`, in caption order (CaptionSortKey, the order AlphaSort keeps),
-// with their pictures from `icons`: the nodes a listing adds. False when the folder could
-// not be searched.
-bool ListSubFolders(const std::string& path, TFolderIconCache& icons, std::vector<TCustomTreeView::TNewNode>& folders);
+// with their pictures from `icons`: the nodes a listing adds. From `read` (if any), an
+// unchanged reading of that folder (FolderReadingHolds), in place of a search of its own.
+// False when the folder could not be searched.
+bool ListSubFolders(const std::string& path, TFolderIconCache& icons, std::vector<TCustomTreeView::TNewNode>& folders,
+                    const TFolderReading* read = nullptr);
 // Adds one child per sub-folder of `path`, in caption order, with its pictures from `icons`. With
 // `decideWhenShown` whether a child has sub-folders in turn is left to the tree to ask
 // when the child is first shown (HasChildrenWhenShown); without it every child is marked
-// as having some. False when the folder could not be searched.
+// as having some. `read` as for ListSubFolders. False when the folder could not be searched.
 bool AddSubFolderNodes(TCustomTreeView& tree, const std::string& path, TTreeNode node, TFolderIconCache& icons,
-                       bool decideWhenShown);
+                       bool decideWhenShown, const TFolderReading* read = nullptr);
 // Entries a probe reads without finding a folder before it gives up and answers true:
 // the expansion then tells, as the shell itself does for slow folders.
 inline constexpr int kProbeEntryLimit = 512;

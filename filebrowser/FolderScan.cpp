@@ -17,12 +17,15 @@ bool TFolderScan::Run(const std::wstring& folder) {
   if (!find) {
     // The parts' own searches would have failed alike.
     for (TPass& pass : passes_) pass.Entries.clear();
+    subFolders_.clear();
     return false;
   }
   const std::uint32_t folderAllowance = fileAllowance_ | kAttrDirectory;
   do {
     const std::wstring_view name(fd.cFileName, wcsnlen(fd.cFileName, MAX_PATH));
     const std::wstring_view shortName(fd.cAlternateFileName, wcsnlen(fd.cAlternateFileName, 14));
+    if (keepSubFolders_ && (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      subFolders_.push_back({std::wstring(name), fd.dwFileAttributes});
     // Each pass admits by the attributes first: most names of a large folder are then
     // never compared at all.
     const bool asFolder = wantFolders_ && AdmitAttributes(fd.dwFileAttributes, folderAllowance);

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "filebrowser/FolderReading.h"
 #include "filebrowser/MaskPattern.h"
 
 // Every entry of a large folder is held until the listing ends: the fields are packed.
@@ -30,6 +31,11 @@ class TFolderScan {
 
   // Searches `folder` (ending in "\") for "*.*" once; false when the search fails.
   bool Run(const std::wstring& folder);
+
+  // Keeps every directory entry met, whatever the passes admit, for a folder tree that
+  // lists the same folder next (SubFolders).
+  void KeepSubFolders(bool keep) { keepSubFolders_ = keep; }
+  std::vector<TFolderReading::TEntry>& SubFolders() { return subFolders_; }
 
   // The entries of the folders' pass, in the order the search returned them.
   const std::vector<std::size_t>& Folders() const { return folders_; }
@@ -54,6 +60,8 @@ class TFolderScan {
 
   std::uint32_t fileAllowance_;
   bool wantFolders_;
+  bool keepSubFolders_ = false;
+  std::vector<TFolderReading::TEntry> subFolders_;
   std::vector<TPass> passes_;
   std::vector<std::size_t> folders_;
   std::vector<TScannedEntry> entries_;
