@@ -37,8 +37,9 @@ class TDqDirTreeView : public TCustomTreeView {
   void AcceptSelection();
   void CloseUp();
 
-  // Directory searches made so far: listing a node costs one, and each folder node one
-  // more when it is first shown (to learn whether it has sub-folders in turn).
+  // Directory searches made so far: listing a node costs one (none when the linked list's
+  // reading of the folder serves), and each folder node one more when it is first shown
+  // (to learn whether it has sub-folders in turn).
   int ScanCount() const { return scanCount_; }
   const TFolderIconCache& FolderIcons() const { return folderIcons_; }
 

@@ -53,6 +53,7 @@ void TDqFilelistView28::UpdateFileList() {
   {
     TListViewUpdate batch(*this);
     Clear();
+    folderReading_.reset();  // a listing's reading lasts until the next one
     THourglass hourglass;
     try {
       if (IsDrivesView()) {
@@ -91,7 +92,6 @@ void TDqFilelistView28::ListFolder() {
   entries_->Begin(EntryTextRules());
   TListingScratch scratch;
   folderSearches_ = 0;
-  folderReading_.reset();
   sort_.Sortable = true;
   if (!showFolders_ && !anyDecided) {
     for (const std::string& part : parts) Search(scratch, folder + part, allowance);
