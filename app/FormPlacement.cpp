@@ -103,6 +103,12 @@ void TFormPlacement::RestoreFormPlacement() {
   if (!form_) return;
   saved_ = false;
   const TIniFile file(Place().ReadPath, iniSection_, iniFileName_);
+  if (!file.CanRead()) {
+    // Read, it would give the design values, and a save would then write them over the
+    // user's settings: nothing is restored, so nothing is written at close.
+    ResetMaximisedPosition();
+    return;
+  }
   if (ReadInteger(file, "FormVersion", 0) >= version_) {
     if (options_.Position) RestorePosition(file);
     restored_ = true;

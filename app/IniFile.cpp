@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "toolkit/Exception.h"
+#include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -17,6 +18,14 @@ std::string TIniFile::ReadString(const std::string& key, const std::string& fall
   const DWORD length = GetPrivateProfileStringW(section_.c_str(), Widen(key).c_str(), Widen(fallback).c_str(),
                                                 buffer, kReadBufferSize, path_.c_str());
   return Narrow(std::wstring_view(buffer, length));
+}
+
+bool TIniFile::CanRead() const {
+  const UniqueFile file(CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file) return true;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 void TIniFile::WriteString(const std::string& key, const std::string& value) const {

@@ -12,6 +12,10 @@ class TIniFile {
   // The value without surrounding blanks and one pair of enclosing quotes; at most
   // 2047 characters of it are seen. A missing key gives `fallback`.
   std::string ReadString(const std::string& key, const std::string& fallback) const;
+  // False when the file is there but cannot be read (another program holds it
+  // exclusively, or access is refused): its reads would give the fallbacks. A missing
+  // file reads as an empty one.
+  bool CanRead() const;
   // Replaces the key's line, or appends it to the section. Raises "Unable to write to %s".
   void WriteString(const std::string& key, const std::string& value) const;
 

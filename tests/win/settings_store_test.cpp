@@ -220,6 +220,45 @@ TEST_F(SettingsStoreTest, AFileAnotherProgramHoldsOpenStaysWhereItIs) {
   EXPECT_EQ(TTempIniLocation(dir.Path()).Locate("Scrivlet.ini").WritePath, Widen(IniPath()));
 }
 
+TEST_F(SettingsStoreTest, AFileLockedAtTheStartIsNeitherReadNorWrittenOver) {
+  WriteIni("PanelLeft_Width=111\r\nReadText_WordWrap=False\r\n");
+  const std::string original = Ini();
+  // Released before the close, and still held at the close.
+  for (const bool releasedFirst : {true, false}) {
+    SCOPED_TRACE(releasedFirst);
+    UniqueFile holder(
+        CreateFileW(Widen(IniPath()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder);
+    auto form = Start();
+    EXPECT_EQ(form->PanelLeft->Width(), 240);
+    EXPECT_TRUE(form->ReadText->WordWrap());
+    EXPECT_FALSE(form->FormStorage1->Restored());
+    form->PanelLeft->SetWidth(150);
+    if (releasedFirst) holder.reset();
+    Stop(form);
+    holder.reset();
+    EXPECT_EQ(Ini(), original);
+  }
+  EXPECT_EQ(Scripted().Count("message"), 0);
+  // Free again, the file is read and written as ever.
+  auto form = Start();
+  EXPECT_EQ(form->PanelLeft->Width(), 111);
+  form->PanelLeft->SetWidth(150);
+  Stop(form);
+  EXPECT_NE(Ini().find("PanelLeft_Width=150\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, AWindowDestroyedBeforeItWasShownWritesNothing) {
+  WriteIni("PanelLeft_Width=111\r\n");
+  const std::string original = Ini();
+  auto form = std::make_unique<TForm1>(nullptr);
+  form->FormStorage1->SetLocation(std::make_unique<TTempIniLocation>(dir.Path()));
+  form->PanelLeft->SetWidth(150);
+  form.reset();
+  PumpMessages();
+  EXPECT_EQ(Ini(), original);
+}
+
 TEST_F(SettingsStoreTest, ALogOffSavesAsAClosingWindowDoes) {
   auto form = Start();
   const std::string texts = dir.MakeDir("Texts") + "\\";
