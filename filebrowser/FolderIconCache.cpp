@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "filebrowser/ShellInfoCache.h"
 #include "filebrowser/shell/ShellIcons.h"
 #include "toolkit/Utf.h"
 
@@ -24,21 +25,24 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 
 TFolderIconCache::TIcons TFolderIconCache::IconsOf(const std::string& base, const std::string& name,
                                                    DWORD attributes) {
-  if (LooksOwn(base, name, attributes)) return Ask(base + name);
-  if (!havePlain_) {
-    plain_ = Ask(base + name);
+  const bool looksOwn = LooksOwn(base, name, attributes);
+  if (!looksOwn && havePlain_) return plain_;
+  TIcons icons;
+  // A failed answer is this folder's alone.
+  if (Ask(base + name, icons) && !looksOwn) {
+    plain_ = icons;
     havePlain_ = true;
   }
-  return plain_;
+  return icons;
 }
 
-TFolderIconCache::TIcons TFolderIconCache::Ask(const std::string& path) {
+bool TFolderIconCache::Ask(const std::string& path, TIcons& into) {
   shellQueries_ += 2;
-  return {SmallIconIndex(path), SmallOpenIconIndex(path)};
+  return SmallIconIndexes(path, into.Normal, into.Open);
 }
 
 bool TFolderIconCache::LooksOwn(const std::string& base, const std::string& name, DWORD attributes) {
-  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return true;
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || IsShellJunctionName(std::string_view(name))) return true;
   // A desktop.ini counts only on a folder with one of these attributes.
   if ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)) &&
       GetFileAttributesW(Widen(base + name + "\\desktop.ini").c_str()) != INVALID_FILE_ATTRIBUTES)

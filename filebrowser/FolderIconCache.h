@@ -1,10 +1,12 @@
 #pragma once
 // The pictures of the folder trees' folder nodes. Asking the shell costs a scan of the
 // folder's parent under some shells (15-19 ms a call in a folder of 10,000 entries), and
-// plain folders all look alike: they share one answer. Only folders that can look
-// different are asked one by one: those the system or read-only attribute lets name
-// their own picture in a desktop.ini, reparse points (mount points, junctions, links),
-// which show what they lead to, and the shell's special folders.
+// plain folders all look alike: they share one answer, once the shell has given one (a
+// folder that went after the search gets none, and the next plain folder is asked in
+// turn). Only folders that can look different are asked one by one: those the system or
+// read-only attribute lets name their own picture in a desktop.ini, reparse points
+// (mount points, junctions, links), which show what they lead to, the shell's junctions
+// named "Name.{CLSID}", and the shell's special folders.
 #include <windows.h>
 
 #include <string>
@@ -24,7 +26,8 @@ class TFolderIconCache {
 
  private:
   bool LooksOwn(const std::string& base, const std::string& name, DWORD attributes);
-  TIcons Ask(const std::string& path);
+  // False when the shell gave no picture.
+  bool Ask(const std::string& path, TIcons& into);
 
   TIcons plain_;
   bool havePlain_ = false;

@@ -96,8 +96,7 @@ UniqueItemIdList TShellInfoCache::ItemIdOf(const std::wstring& folder, std::wstr
   return UniqueItemIdList(ILCombine(folderId_.get(), childId.get()));
 }
 
-const TShellInfoCache::TAnswer& TShellInfoCache::Ask(const std::wstring& folder, std::wstring_view name,
-                                                     TAnswer& into) {
+bool TShellInfoCache::Ask(const std::wstring& folder, std::wstring_view name, TAnswer& into) {
   ++shellQueries_;
   SHFILEINFOW sfi{};
   bool found = false;
@@ -111,25 +110,29 @@ const TShellInfoCache::TAnswer& TShellInfoCache::Ask(const std::wstring& folder,
   TShellFileInfo info = InfoFrom(sfi, found);
   into.IconIndex = info.IconIndex;
   into.TypeName = std::move(info.TypeName);
-  return into;
+  return found;
 }
 
 TShellInfoCache::TAnswer TShellInfoCache::Query(const std::wstring& folder, std::wstring_view name,
                                                 DWORD attributes) {
   TAnswer own;
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT))
-      return Ask(folder, name, own);
-    if (!haveFolder_) {
-      Ask(folder, name, folder_);
-      haveFolder_ = true;
+    if ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT)) ||
+        IsShellJunctionName(name)) {
+      Ask(folder, name, own);
+      return own;
     }
+    if (haveFolder_) return folder_;
+    // A failed answer is this folder's alone.
+    if (!Ask(folder, name, own)) return own;
+    folder_ = own;
+    haveFolder_ = true;
     return folder_;
   }
   std::wstring ext = Extension(name);
   if (auto it = files_.find(ext); it != files_.end()) return it->second;
-  if (IconIsPerFile(Lowered(ext))) return Ask(folder, name, own);
-  return Ask(folder, name, files_[std::move(ext)]);
+  if (!Ask(folder, name, own) || IconIsPerFile(Lowered(ext))) return own;
+  return files_.emplace(std::move(ext), std::move(own)).first->second;
 }
 
 bool TShellInfoCache::IconIsPerFile(const std::wstring& lowerExt) {

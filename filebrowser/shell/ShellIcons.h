@@ -5,3 +5,5 @@
 int SmallIconIndex(const std::string& path);
 // The opened-folder picture, used for expanded tree nodes.
 int SmallOpenIconIndex(const std::string& path);
+// Both pictures at once; false when the shell gave none for the path.
+bool SmallIconIndexes(const std::string& path, int& normal, int& open);

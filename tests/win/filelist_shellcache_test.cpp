@@ -1,7 +1,9 @@
 // The shell's answers shared within a listing must be those the entries' own queries give.
 #include <gtest/gtest.h>
 
+#include "filebrowser/FolderIconCache.h"
 #include "filebrowser/ShellInfoCache.h"
+#include "filebrowser/shell/ShellIcons.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
@@ -106,5 +108,67 @@ TEST_F(ShellCacheTest, AnAnswerStaysWhatItWasAfterTheNextQuery) {
   const auto& first = cache.Query(Widen(dir.Path()), L"one.exe", FILE_ATTRIBUTE_ARCHIVE);
   cache.Query(Widen(dir.Path()), L"custom", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM);
   EXPECT_EQ(first.TypeName, own.TypeName);
+}
+
+constexpr char kJunction[] = "Tools.{21EC2020-3AEA-1069-A2DD-08002B30309D}";
+
+TEST_F(ShellCacheTest, AnEntryTheShellCannotAnswerSharesNothing) {
+  // The first entry of each class went between the search and its query.
+  dir.Write("b.txt", "");
+  dir.MakeDir("plain");
+  const std::wstring folder = Widen(dir.Path());
+  EXPECT_EQ(cache.Query(folder, L"gone.txt", FILE_ATTRIBUTE_ARCHIVE).TypeName, "");
+  EXPECT_EQ(cache.Query(folder, L"gone", FILE_ATTRIBUTE_DIRECTORY).TypeName, "");
+  Check("b.txt");
+  Check("plain");
+  EXPECT_EQ(cache.ShellQueries(), 4);
+}
+
+TEST_F(ShellCacheTest, ShellJunctionNamesAreAskedOneByOne) {
+  dir.MakeDir("plain");
+  dir.MakeDir(kJunction);
+  const std::wstring folder = Widen(dir.Path());
+  cache.Query(folder, L"plain", FILE_ATTRIBUTE_DIRECTORY);
+  for (int i = 0; i < 2; ++i) cache.Query(folder, Widen(kJunction), FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(cache.ShellQueries(), 3);
+  const struct {
+    std::string_view Name;
+    bool Junction;
+  } names[] = {{kJunction, true},
+               {"a.{21ec2020-3aea-1069-a2dd-08002b30309d}", true},
+               {"{21EC2020-3AEA-1069-A2DD-08002B30309D}", false},
+               {"a{21EC2020-3AEA-1069-A2DD-08002B30309D}", false},
+               {"a.{21EC2020-3AEA-1069-A2DD-08002B30309}", false},
+               {"a.{21EC2020-3AEA-1069-A2DD-08002B30309G}", false},
+               {"a.{21EC2020-3AEA-1069-A2DD+08002B30309D}", false},
+               {"a.(21EC2020-3AEA-1069-A2DD-08002B30309D)", false}};
+  for (const auto& n : names) EXPECT_EQ(IsShellJunctionName(n.Name), n.Junction) << n.Name;
+}
+
+TEST_F(ShellCacheTest, FolderPicturesAreSharedOnlyWhenPlainAndAnswered) {
+  TFolderIconCache icons;
+  const std::string plain = dir.MakeDir("plain");
+  const std::string custom = dir.MakeDir("custom");
+  dir.Write("custom\\desktop.ini", "[.ShellClassInfo]\r\n");
+  dir.MakeDir(kJunction);
+  int normal = 0, open = 0;
+  ASSERT_TRUE(SmallIconIndexes(plain, normal, open));
+  ASSERT_NE(normal, 0) << "a failed answer must differ from a folder's";
+  // Wine drops a folder's read-only attribute: the cache is given the one a search reports.
+  const DWORD customised = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY;
+  const TFolderIconCache::TIcons gone = icons.IconsOf(dir.Path(), "gone", FILE_ATTRIBUTE_DIRECTORY);
+  for (int i = 0; i < 2; ++i) {
+    icons.IconsOf(dir.Path(), "custom", customised);
+    icons.IconsOf(dir.Path(), kJunction, FILE_ATTRIBUTE_DIRECTORY);
+  }
+  const int asked = icons.ShellQueries();
+  const TFolderIconCache::TIcons first = icons.IconsOf(dir.Path(), "plain", FILE_ATTRIBUTE_DIRECTORY);
+  const TFolderIconCache::TIcons second = icons.IconsOf(dir.Path(), "plain2", FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(gone.Normal, 0);
+  EXPECT_EQ((std::pair{first.Normal, first.Open}), (std::pair{normal, open}));
+  EXPECT_EQ((std::pair{second.Normal, second.Open}), (std::pair{normal, open}));
+  // Each of the four dressed ones and the first plain one: a normal and an open picture each.
+  EXPECT_EQ(asked, 2 + 4 * 2);
+  EXPECT_EQ(icons.ShellQueries(), asked + 2);
 }
 }  // namespace
