@@ -235,6 +235,23 @@ void TDqDirTreeCombo28::ShowPath(const std::string& path) {
   PathChange(this);
 }
 
+void TDqDirTreeCombo28::ShowPickedFolder() {
+  // The listing the pick started let queued input run while the drop-down was open: the
+  // pointer over another node or a Down key may have moved the selection since.
+  const std::string folder = fileList_ ? fileList_->Directory() : Tree->SelectedPath;
+  const bool drives = IsDrivesToken(StripTrailingBackslash(folder));
+  TTreeNode node = drives ? Tree->GetFirstNode() : FindPathNode(*Tree, WithTrailingBackslash(folder));
+  if (!node && !drives) {
+    // Rebuilt meanwhile: the folder's nodes are listed again.
+    Tree->LocatePath(WithTrailingBackslash(folder));
+    node = Tree->Selected();
+  }
+  if (!node) return;
+  Tree->SetSelected(node);
+  SetShownImageIndex(node.ImageIndex());
+  SetText(node.Text());
+}
+
 void TDqDirTreeCombo28::ShowRoot() {
   const TTreeNode root = Tree->GetFirstNode();
   if (!root) return;

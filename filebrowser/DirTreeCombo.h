@@ -86,6 +86,9 @@ class TDqDirTreeCombo28 : public TEdit {
   void UpdateEditRect();
   // Raises OnPathChange with the tree's SelectedPath.
   void PathChange(TComponent* sender);
+  // After a pick in the drop-down: the box and the tree's selection name the folder the
+  // linked list holds (without a list, the accepted path).
+  void ShowPickedFolder();
 
   void SetBounds(int left, int top, int width, int height) override;
   void Notification(TComponent* component, TOperation operation) override;

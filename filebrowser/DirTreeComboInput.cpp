@@ -47,10 +47,7 @@ bool TDqDirTreeCombo28::KeyDown(WORD& key) {
       PathChange(this);
       if (Tree->Visible() && CanFocus()) SetFocus();
       CloseTree();
-      if (const TTreeNode node = Tree->Selected()) {
-        SetText(node.Text());
-        SetShownImageIndex(node.ImageIndex());
-      }
+      ShowPickedFolder();
       break;
     }
     case VK_ESCAPE:

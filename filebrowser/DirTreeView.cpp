@@ -234,10 +234,7 @@ void TDqDirTreeView::LeftButtonDown(int x, int y) {
   if (!(GetHitTestInfoAt(x, y) & (TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON))) return;
   AcceptSelection();
   combo_->SetSelectedPath(SelectedPath);
-  if (const TTreeNode node = Selected()) {
-    combo_->SetShownImageIndex(node.ImageIndex());
-    combo_->SetText(node.Text());
-  }
+  combo_->ShowPickedFolder();
   combo_->PathChange(this);
   CloseUp();
 }

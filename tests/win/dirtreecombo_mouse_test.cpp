@@ -78,6 +78,36 @@ TEST_F(DirTreeMouseTest, HoverSelectsButtonKeepsOpenOutsideClosesLabelPicks) {
   EXPECT_EQ(GetFocus(), combo->Handle());
 }
 
+TEST_F(DirTreeMouseTest, TheBoxNamesThePickedFolderWhateverInputTheListingRan) {
+  dir.MakeDir("A");
+  dir.MakeDir("B");
+  // A pick by the mouse with the pointer's next move over B queued, and Enter with a
+  // Down key queued: both run while the listing of A lets messages through.
+  for (const bool byMouse : {true, false}) {
+    SCOPED_TRACE(byMouse);
+    list->SetDirectory(dir.Path());
+    combo->ShowPath(dir.Path());
+    combo->DropDown();
+    const TTreeNode top = Tree().Selected();
+    const TTreeNode a = Child(top, "A"), b = Child(top, "B");
+    if (byMouse) {
+      Send(WM_MOUSEMOVE, LabelPoint(a));
+      PostMessageW(Tree().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(LabelPoint(b).x, LabelPoint(b).y));
+      Send(WM_LBUTTONDOWN, LabelPoint(a));
+    } else {
+      Tree().SetSelected(a);
+      PostMessageW(combo->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+      SendMessageW(combo->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    }
+    PumpMessages();
+    EXPECT_EQ(list->Directory(), Path("A\\"));
+    EXPECT_EQ(combo->SelectedPath(), Path("A"));
+    EXPECT_EQ(combo->Text(), "A");
+    EXPECT_EQ(combo->ShownImageIndex(), a.ImageIndex());
+    EXPECT_EQ(Tree().Selected(), a);
+  }
+}
+
 TEST_F(DirTreeMouseTest, HintNamesTheSelectedPathClicksAreReportedAndNoMenuOpens) {
   const auto enter = [this] {
     SendMessageW(combo->Handle(), WM_MOUSELEAVE, 0, 0);
