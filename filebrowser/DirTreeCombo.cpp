@@ -262,6 +262,11 @@ void TDqDirTreeCombo28::ShowRoot() {
   PathChange(this);
 }
 
+void TDqDirTreeCombo28::ResetTreeAfresh() {
+  if (fileList_) fileList_->DropFolderReading();
+  ResetTree();
+}
+
 void TDqDirTreeCombo28::ResetTree() {
   TTreeViewUpdate update(*Tree);
   Tree->SetSelected({});

@@ -103,6 +103,10 @@ class TDqDirTreeCombo28 : public TEdit {
 
  private:
   void SetUpWindowParts();
+  // ResetTree for a refresh or a change notification: the folders are searched again,
+  // never taken from the list's last reading, whose folder may have changed without its
+  // time moving.
+  void ResetTreeAfresh();
   // Points the file list at the path and has it re-read, listing the folder once.
   void ListInFileList(const std::string& path);
   void NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion);

@@ -96,7 +96,7 @@ bool TDqDirTreeCombo28::KeyDown(WORD& key) {
       DropDown();
       break;
     case VK_F5:
-      ResetTree();
+      ResetTreeAfresh();
       ShowPath(Tree->SelectedPath);
       if (FileList()) FileList()->UpdateFileList();
       break;

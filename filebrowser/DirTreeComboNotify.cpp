@@ -29,7 +29,7 @@ bool TDqDirTreeCombo28::ShellNotifyWndProc(UINT msg, WPARAM, LPARAM lParam, LRES
   const std::string path = Tree->SelectedPath;
   if (!IsFolderEvent(lParam)) return true;
   TLockWindowUpdate lock(Handle());
-  ResetTree();
+  ResetTreeAfresh();
   if (TTreeNode first = Tree->GetFirstNode(); first && !first.Expanded()) first.Expand(false);
   if (!path.empty()) ShowPath(path);
   if (FileList()) ListInFileList(path);

@@ -116,6 +116,8 @@ class TDqFilelistView28 : public TListView {
   // folder is unchanged; none otherwise, and the caller searches the folder itself. Kept
   // only while a combo is linked: its tree expands the listed folder right after.
   std::optional<TFolderReading> TakeFolderReading(const std::string& folder);
+  // Forgets the last listing's reading: a refresh or a change notification reads afresh.
+  void DropFolderReading() { folderReading_.reset(); }
   TDirTreeLink* DirTree() const { return dirTree_; }
   void SetDirTree(TDirTreeLink* tree);
   void Notification(TComponent* component, TOperation operation) override;

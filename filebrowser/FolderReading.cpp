@@ -4,6 +4,7 @@
 
 #include "filebrowser/FolderNodes.h"
 #include "filebrowser/shell/PathRules.h"
+#include "toolkit/AsciiText.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -23,12 +24,26 @@ std::uint64_t FolderLastWrite(const std::string& folder) {
 }
 }  // namespace
 
+bool FileSystemMovesFolderTimes(std::string_view fileSystem) {
+  return SameTextAscii(fileSystem, "NTFS") || SameTextAscii(fileSystem, "ReFS");
+}
+
+bool VolumeMovesFolderTimes(const std::string& folder) {
+  const std::wstring path = Widen(WithTrailingBackslash(folder));
+  wchar_t root[MAX_PATH + 1];
+  if (!GetVolumePathNameW(path.c_str(), root, MAX_PATH + 1)) return false;
+  wchar_t fileSystem[MAX_PATH + 1];
+  if (!GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, nullptr, fileSystem, MAX_PATH + 1)) return false;
+  return FileSystemMovesFolderTimes(Narrow(fileSystem));
+}
+
 bool BeginFolderReading(TFolderReading& reading, const std::string& folder) {
   reading = {};
   const std::uint64_t lastWrite = FolderLastWrite(folder);
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
   if (lastWrite == 0 || lastWrite + kClockStep > AsNumber(now)) return false;
+  if (!VolumeMovesFolderTimes(folder)) return false;
   reading.Folder = WithTrailingBackslash(folder);
   reading.LastWrite = lastWrite;
   return true;

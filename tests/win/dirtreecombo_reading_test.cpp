@@ -1,6 +1,10 @@
 // The combo's tree takes the linked list's reading of the folder it has just listed in
 // place of a search of its own, and only while that folder is unchanged.
 #include "tests/win/support/DirTreeComboFixture.h"
+
+#include <algorithm>
+
+#include "filebrowser/FolderReading.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
@@ -15,12 +19,16 @@ class DirTreeReadingTest : public DirTreeComboTest {
     list->SetShowFolders(false);
     list->SetDirectory(Path("A"));
   }
-  // Lists A with its last-write time years back, as an old folder has it.
-  void ListAged() {
+  // Puts A's last-write time years back, as an old folder has it.
+  void AgeA() {
     UniqueFile a(CreateFileW(Widen(Path("A")).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     const FILETIME old{0xD53E8000u, 0x01D5C5D3u};
     ASSERT_TRUE(a && SetFileTime(a.get(), nullptr, nullptr, &old));
+  }
+  // Lists A aged.
+  void ListAged() {
+    AgeA();
     list->UpdateFileList();
   }
   // Rebuilds the tree and locates A in it; the searches that took and A's children.
@@ -56,5 +64,41 @@ TEST_F(DirTreeReadingTest, FolderChangedSinceTheListingIsSearchedAgain) {
   dir.MakeDir("A\\delta");
   list->UpdateFileList();
   EXPECT_EQ(LocateAfresh(), searches);
+}
+
+TEST_F(DirTreeReadingTest, RefreshAndNotificationsSearchAgainWhenTheFolderTimeStayed) {
+  // As on FAT and exFAT: entries come and go while the folder's time stays.
+  combo->ShowPath(Path("A"));
+  const struct {
+    bool Notify;
+    std::string Made, Removed;
+  } rows[] = {{false, "gamma", ""}, {true, "", "Alpha"}, {true, "delta", ""}, {false, "", "gamma"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Made + row.Removed);
+    ListAged();  // the reading lingers: nothing has taken it
+    if (!row.Made.empty()) dir.MakeDir("A\\" + row.Made);
+    if (!row.Removed.empty()) {
+      ASSERT_TRUE(RemoveDirectoryW(Widen(Path("A\\" + row.Removed)).c_str()));
+    }
+    AgeA();
+    if (row.Notify) {
+      const std::wstring changed = Widen(Path("A\\" + row.Made + row.Removed));
+      SHChangeNotify(row.Made.empty() ? SHCNE_RMDIR : SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, changed.c_str(), nullptr);
+      PumpMessages();
+    } else {
+      Press(VK_F5);
+    }
+    const std::vector<std::string> shown = ChildCaptions(Tree().Selected());
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), row.Made), row.Made.empty() ? 0 : 1);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), row.Removed), 0);
+  }
+}
+
+TEST(FolderTimes, OnlyFileSystemsKnownToMoveThemAreTrusted) {
+  for (const char* name : {"NTFS", "ntfs", "ReFS"}) EXPECT_TRUE(FileSystemMovesFolderTimes(name)) << name;
+  for (const char* name : {"FAT", "FAT32", "exFAT", "UDF", "CDFS", "NTFS2", ""})
+    EXPECT_FALSE(FileSystemMovesFolderTimes(name)) << name;
+  // A volume that cannot be asked tells nothing.
+  EXPECT_FALSE(VolumeMovesFolderTimes("Q:\\nowhere\\"));
 }
 }  // namespace
