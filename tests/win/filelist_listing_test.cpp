@@ -279,31 +279,68 @@ TEST_F(FilelistTest, DatePatternsComeFromTheFormatsAtTheTimeOfListing) {
   EXPECT_EQ(text.substr(0, 11), day);
   EXPECT_EQ(text.substr(text.size() - 2), st.wHour >= 12 ? "PM" : "AM");
 }
-// The window asks for each text as it paints: what it is handed is what a command reads,
-// under either size unit and with the parent entry's blanks.
-TEST_F(FilelistTest, TheWindowIsHandedTheTextsTheEntriesRead) {
+// The window asks for each text and icon as it paints: what it is handed is what a
+// command reads, for packed entries under either size unit and with the parent entry's
+// blanks, and for the drives view's entries, given whole.
+TEST_F(FilelistTest, TheWindowIsHandedTheTextsAndIconsTheEntriesRead) {
   WriteSized("big.log", 5000);
   dir.Write("readme.txt", "");
   dir.MakeDir("Sub");
+  const auto checkWindow = [this](int columns) {
+    for (int i = 0; i < view->Count(); ++i) {
+      const TListItem item = view->Item(i);
+      for (int column = 0; column < columns; ++column) {
+        const std::string_view wanted = column == 0 ? std::string_view(item.Caption) : item.SubItems[column - 1];
+        EXPECT_EQ(ShownText(*view, i, column), wanted) << i << " " << column;
+        EXPECT_EQ(view->ItemText(i, column), wanted);
+      }
+      LVITEMW shown{};
+      shown.mask = LVIF_IMAGE;
+      shown.iItem = i;
+      ASSERT_TRUE(ListView_GetItem(view->Handle(), &shown));
+      EXPECT_EQ(shown.iImage, item.ImageIndex) << i;
+      EXPECT_EQ(view->EntryPath(i), item.SubItems[kSubPath]);
+      EXPECT_EQ(view->EntryKind(i), item.SubItems[kSubKind]);
+    }
+  };
   for (TFileSize unit : {fsKB, fsByte}) {
     view->SetFileSize(unit);
     ListTempDir();
     view->UpdateFileList();
     ASSERT_EQ(view->Count(), 4);
-    for (int i = 0; i < view->Count(); ++i) {
-      const TListItem item = view->Item(i);
-      for (int column = 0; column < 5; ++column) {
-        wchar_t shown[MAX_PATH] = {};
-        ListView_GetItemText(view->Handle(), i, column, shown, MAX_PATH);
-        const std::string_view wanted = column == 0 ? std::string_view(item.Caption) : item.SubItems[column - 1];
-        EXPECT_EQ(Narrow(shown), wanted) << i << " " << column;
-        EXPECT_EQ(view->ItemText(i, column), wanted);
-      }
-      EXPECT_EQ(view->EntryPath(i), item.SubItems[kSubPath]);
-      EXPECT_EQ(view->EntryKind(i), item.SubItems[kSubKind]);
-    }
+    checkWindow(5);
   }
   EXPECT_EQ(Entry("big.log").SubItems[kSubSize], "5000");
+  EXPECT_EQ(view->Item(IndexOf("readme.txt")).ImageIndex, AskShell(Widen(dir.File("readme.txt"))).IconIndex);
+  view->SetDirectory("Drives");
+  ASSERT_GE(view->Count(), 2);
+  checkWindow(4);
+  EXPECT_EQ(view->Item(0).ImageIndex, AskShell(Widen(view->EntryPath(0))).IconIndex);
+  EXPECT_NE(view->Item(0).ImageIndex, 0) << "a drive has the picture of one";
+}
+
+// Texts are made as they are painted, yet by the settings of the listing: a later change
+// shows at the next one.
+TEST_F(FilelistTest, FormatsChangedAfterAListingLeaveItsTextsAsListed) {
+  SetWriteTime(dir.Write("readme.txt", ""), 2021, 3, 4, 15, 6);
+  ListTempDir();
+  const auto shown = [this] {
+    std::vector<std::string> texts;
+    for (int i = 0; i < view->Count(); ++i)
+      for (int column = 0; column < 5; ++column) texts.push_back(ShownText(*view, i, column));
+    return texts;
+  };
+  const std::vector<std::string> listed = shown();
+  const std::string date(Entry("readme.txt").SubItems[kSubDate]);
+  view->SetDateFormat(df_yyyyMMdd);
+  view->SetTimeFormat(tfLongFormat);
+  view->SetHideFileExt(true);
+  RedrawWindow(view->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(shown(), listed);
+  EXPECT_EQ(IndexOf("readme"), -1);
+  view->UpdateFileList();
+  EXPECT_GE(IndexOf("readme"), 0);
+  EXPECT_NE(Entry("readme").SubItems[kSubDate], date);
 }
 
 // Type-ahead looks for the captions as shown: the parent's, and names without their

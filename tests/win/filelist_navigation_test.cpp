@@ -7,6 +7,7 @@
 #include "tests/win/support/FilelistFixture.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
+#include "toolkit/Utf.h"
 
 namespace {
 class FilelistNavigationTest : public FilelistTest {
@@ -139,6 +140,40 @@ TEST_F(FilelistNavigationTest, F5ReadsTheFolderAgainWithoutLinkedViews) {
   EXPECT_EQ(IndexOf("late.txt"), -1);
   Press(VK_F5);
   EXPECT_GE(IndexOf("late.txt"), 0);
+}
+
+TEST_F(FilelistNavigationTest, AFolderThatWentListsEmptyAndStaysTheDirectory) {
+  const std::string gone = dir.MakeDir("Gone") + "\\";
+  dir.Write("Gone\\a.txt", "a");
+  dir.MakeDir("Up");
+  const std::string down = dir.MakeDir("Up\\Down") + "\\";
+  view->SetDirectory(gone);
+  ASSERT_GE(IndexOf("a.txt"), 0);
+  ASSERT_TRUE(SetCurrentDirectoryW(Widen(dir.Path()).c_str()));
+  ASSERT_TRUE(DeleteFileW(Widen(dir.File("Gone\\a.txt")).c_str()));
+  ASSERT_TRUE(RemoveDirectoryW(Widen(gone).c_str()));
+  Press(VK_F5);
+  EXPECT_EQ(view->Count(), 0);
+  EXPECT_EQ(view->Directory(), gone);
+
+  // Going up from a folder whose parent went too: the list stays where it is.
+  view->SetDirectory(down);
+  ASSERT_TRUE(SetCurrentDirectoryW(Widen(dir.Path()).c_str()));
+  ASSERT_TRUE(RemoveDirectoryW(Widen(down).c_str()));
+  ASSERT_TRUE(RemoveDirectoryW(Widen(dir.File("Up")).c_str()));
+  Press(VK_BACK);
+  EXPECT_EQ(view->Directory(), down);
+  EXPECT_EQ(Scripted().Count("message"), 0);
+}
+
+TEST_F(FilelistNavigationTest, TypingLettersMovesTheSelection) {
+  for (const char* n : {"alpha.txt", "beta.txt", "bravo.txt"}) dir.Write(n, "");
+  ListTempDir();
+  view->SetFocus();
+  for (const auto& [typed, wanted] : {std::pair{L'b', "beta.txt"}, std::pair{L'r', "bravo.txt"}}) {
+    SendMessageW(view->Handle(), WM_CHAR, typed, 1);
+    EXPECT_EQ(view->Selected(), IndexOf(wanted)) << wanted;
+  }
 }
 
 // A stand-alone tree as the list sees it, recording what it is told.

@@ -93,6 +93,18 @@ TEST_F(FilelistSortTest, SizeSortsLargestFirstAndKilobytesOfEqualSizeCompareEqua
   EXPECT_EQ(view->Item(6).Caption, "c.log");
 }
 
+TEST_F(FilelistSortTest, SizeCountsAFileUnderOneKilobyteAsOneAndNotAsEmpty) {
+  WriteSized("e.txt", 300);
+  view->UpdateFileList();
+  view->SortByColumn(view, 1);
+  EXPECT_EQ(view->Item(1).Caption, "c.log");
+  EXPECT_EQ(At({2, 3, 4}), (NameSet{"a.txt", "B.txt", "e.txt"}));
+  EXPECT_EQ(view->Item(5).Caption, "d.ini");
+  view->SortByColumn(view, 1);
+  EXPECT_EQ(view->Item(3).Caption, "d.ini");
+  EXPECT_EQ(At({4, 5, 6}), (NameSet{"a.txt", "B.txt", "e.txt"}));
+}
+
 TEST_F(FilelistSortTest, SizeInBytesTellsSmallDifferencesApart) {
   view->SetFileSize(fsByte);
   view->UpdateFileList();
