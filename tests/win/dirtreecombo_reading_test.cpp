@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "filebrowser/FolderReading.h"
+#include "tests/win/support/TestDrive.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
@@ -100,5 +101,17 @@ TEST(FolderTimes, OnlyFileSystemsKnownToMoveThemAreTrusted) {
     EXPECT_FALSE(FileSystemMovesFolderTimes(name)) << name;
   // A volume that cannot be asked tells nothing.
   EXPECT_FALSE(VolumeMovesFolderTimes("Q:\\nowhere\\"));
+}
+
+TEST_F(DirTreeReadingTest, NoReadingIsKeptOnAVolumeThatLeavesFolderTimesAlone) {
+  AgeA();
+  const TTestDrive cd(DRIVE_CDROM, Path(""));
+  if (!cd.Letter()) GTEST_SKIP() << "no drive could be mapped to the test folder (Wine's mount manager only)";
+  const std::string onCd = std::string(1, cd.Letter()) + ":\\A";
+  TFolderReading reading;
+  // The same aged folder: its own volume moves folder times, the CD's file system does not.
+  EXPECT_TRUE(BeginFolderReading(reading, Path("A")));
+  EXPECT_FALSE(VolumeMovesFolderTimes(onCd));
+  EXPECT_FALSE(BeginFolderReading(reading, onCd));
 }
 }  // namespace

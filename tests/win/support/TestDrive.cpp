@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/Handles.h"
+#include "toolkit/Utf.h"
 
 namespace {
 // Wine's mount manager interface (the control panel's drive page uses it).
@@ -25,10 +26,24 @@ struct TUnixDrive {
 };
 }  // namespace
 
-TTestDrive::TTestDrive(UINT type) {
+TTestDrive::TTestDrive(UINT type) { DefineFree(type, "/nonexistent/scrivlet-no-medium"); }
+
+TTestDrive::TTestDrive(UINT type, const std::string& folder) {
+  // Only Wine has this export: elsewhere no drive is made.
+  using UnixName = char*(CDECL*)(const WCHAR*);
+  const auto unixName = reinterpret_cast<UnixName>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (!unixName) return;
+  char* path = unixName(Widen(folder).c_str());
+  if (!path) return;
+  DefineFree(type, path);
+  HeapFree(GetProcessHeap(), 0, path);  // the export's block comes from the process heap
+}
+
+void TTestDrive::DefineFree(UINT type, const char* unixPath) {
   const DWORD used = GetLogicalDrives();
   for (char c = 'R'; c <= 'W' && !letter_; ++c)
-    if (!(used & (1u << (c - 'A'))) && Define(c, type, "/nonexistent/scrivlet-no-medium")) letter_ = c;
+    if (!(used & (1u << (c - 'A'))) && Define(c, type, unixPath)) letter_ = c;
 }
 
 TTestDrive::~TTestDrive() {
