@@ -2,7 +2,6 @@
 // what its window text reads.
 #include <gtest/gtest.h>
 
-#include "tests/win/support/ClipboardUnicode.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/MainWindowFixture.h"
 

@@ -6,7 +6,6 @@
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/MainWindowFixture.h"
 #include "tests/win/support/ReaderPieces.h"
-#include "tests/win/support/ClipboardUnicode.h"
 #include "toolkit/Utf.h"
 
 namespace {

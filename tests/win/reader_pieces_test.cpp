@@ -3,25 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 
 #include "tests/win/support/MainWindowFixture.h"
 #include "tests/win/support/ReaderPieces.h"
 
 namespace {
 using ReaderPiecesTest = MainWindowTest;
-
-int CountChanges(TForm1& form, const std::function<void()>& action) {
-  int changes = 0;
-  auto previous = form.ReadText->OnChange;
-  form.ReadText->OnChange = [&](TComponent* s) {
-    ++changes;
-    previous(s);
-  };
-  action();
-  form.ReadText->OnChange = previous;
-  return changes;
-}
 }  // namespace
 
 TEST_F(ReaderPiecesTest, WhatStraddlesTwoReadsIsMendedAsOne) {
@@ -54,7 +41,7 @@ TEST_F(ReaderPiecesTest, TheUnchangedCheckSpansEveryRead) {
   const std::string path = dir.Write("long.txt", text);
   form->ReadText->LoadFromFile(path);
   form->ReadText->SetSel(kReadPiece + 10, 7);
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(path); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(path); }), 0);
   EXPECT_EQ(form->ReadText->SelStart(), static_cast<std::int64_t>(kReadPiece + 10));
   EXPECT_EQ(form->ReadText->SelLength(), 7);
   // One byte differs, a digit in the second read.
@@ -62,7 +49,7 @@ TEST_F(ReaderPiecesTest, TheUnchangedCheckSpansEveryRead) {
   ASSERT_EQ(text[kChanged], '1');
   text[kChanged] = '!';
   dir.Write("long.txt", text);
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(path); }), 1);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(path); }), 1);
   EXPECT_EQ(form->ReadText->SelLength(), 0);
   EXPECT_EQ(form->ReadText->BytesAt(kChanged, 1), "!");
 }

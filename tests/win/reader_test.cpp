@@ -65,17 +65,6 @@ int HighlightPixels(HWND hwnd) {
 
 std::wstring Shown(TForm1& form) { return form.ReadText->TextW(); }
 
-int CountChanges(TForm1& form, const std::function<void()>& action) {
-  int changes = 0;
-  auto previous = form.ReadText->OnChange;
-  form.ReadText->OnChange = [&](TComponent* s) {
-    ++changes;
-    previous(s);
-  };
-  action();
-  form.ReadText->OnChange = previous;
-  return changes;
-}
 
 std::string LoadFailure(TForm1& form, const std::string& path) {
   try {
@@ -125,14 +114,14 @@ TEST_F(ReaderTest, UnchangedFileKeepsCaretSelectionAndScrollPosition) {
   SendMessageW(form->ReadText->Handle(), EM_SCROLLCARET, 0, 0);
   const LRESULT top = SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
   ASSERT_GT(top, 0);
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(path); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(path); }), 0);
   EXPECT_EQ(form->ReadText->SelStart(), 2000);
   EXPECT_EQ(form->ReadText->SelLength(), 10);
   EXPECT_EQ(SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), top);
 
   // Changed in between: shown again from the top, nothing selected.
   dir.Write("long.txt", text + "more\r\n");
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(path); }), 1);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(path); }), 1);
   EXPECT_EQ(form->ReadText->SelStart(), 0);
   EXPECT_EQ(form->ReadText->SelLength(), 0);
   EXPECT_EQ(SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
@@ -141,9 +130,9 @@ TEST_F(ReaderTest, UnchangedFileKeepsCaretSelectionAndScrollPosition) {
   const std::string cut = dir.Write("cut.txt", text + std::string("\0tail", 5));
   form->ReadText->LoadFromFile(cut);
   SendMessageW(form->ReadText->Handle(), EM_SETSEL, 2000, 2010);
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(cut); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(cut); }), 0);
   dir.Write("cut.txt", text + std::string("\0other tail", 11));
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(cut); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(cut); }), 0);
   EXPECT_EQ(form->ReadText->SelStart(), 2000);
   EXPECT_EQ(form->ReadText->SelLength(), 10);
 }
@@ -153,11 +142,11 @@ TEST_F(ReaderTest, EmptyFileAfterTextEmptiesTheReaderAndDisablesCopy) {
   form->SelectAllMenuClick(nullptr);
   ASSERT_TRUE(form->CopyMenu->Enabled());
   const std::string empty = dir.Write("empty.txt", "");
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(empty); }), 1);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(empty); }), 1);
   EXPECT_EQ(form->ReadText->TextLength(), 0);
   EXPECT_FALSE(form->CopyMenu->Enabled());
   // Empty again: nothing changes, no notification.
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(empty); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(empty); }), 0);
 }
 
 TEST_F(ReaderTest, FileHeldOpenForWritingCannotBeOpenedAndThePreviousTextStays) {
