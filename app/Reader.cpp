@@ -39,14 +39,18 @@ const TLeadByteTable& SystemLeadBytes() {
 // matches, then into a new text of the view's, which takes what matched from the old.
 class TTextSink {
  public:
-  explicit TTextSink(TMemo& memo) : memo_(memo), shown_(memo.Bytes()) {}
+  explicit TTextSink(TMemo& memo) : memo_(memo), shown_(static_cast<std::size_t>(memo.TextLength())) {}
 
-  // How long the whole text is expected to become: the room a new text starts with.
-  void Expect(std::size_t bytes) { expected_ = bytes; }
+  // How long the whole text is expected to become, the room a new text starts with, and
+  // how long it may become at most.
+  void Expect(std::size_t bytes, std::size_t atMost) {
+    expected_ = bytes;
+    atMost_ = atMost;
+  }
 
   void Put(std::string_view bytes) {
     if (!loader_) {
-      if (bytes.size() <= shown_.size() - matched_ && std::memcmp(shown_.data() + matched_, bytes.data(), bytes.size()) == 0) {
+      if (bytes.size() <= shown_ - matched_ && Matches(bytes)) {
         matched_ += bytes.size();
         return;
       }
@@ -57,24 +61,50 @@ class TTextSink {
 
   // True when the text is the one shown; otherwise the view shows the new text.
   bool Finish() {
-    if (!loader_ && matched_ == shown_.size()) return true;
+    if (!loader_ && matched_ == shown_) return true;
     if (!loader_) Start();
     if (!memo_.Commit(std::move(loader_))) throw Exception(kCapacity);
     return false;
   }
 
  private:
+  // The shown text is read where it lies, part by part, never gathered into one place:
+  // gathering it would take a second copy of it.
+  template <class Visit>
+  void ForEachShownPart(std::size_t at, std::size_t length, Visit visit) const {
+    for (std::size_t done = 0; done < length;) {
+      const std::string_view part =
+          memo_.BytesAt(static_cast<std::int64_t>(at + done), static_cast<std::int64_t>(length - done));
+      if (part.empty()) throw Exception(kCapacity);
+      if (!visit(part, done)) return;
+      done += part.size();
+    }
+  }
+
+  bool Matches(std::string_view bytes) const {
+    bool same = true;
+    ForEachShownPart(matched_, bytes.size(), [&](std::string_view part, std::size_t done) {
+      same = std::memcmp(part.data(), bytes.data() + done, part.size()) == 0;
+      return same;
+    });
+    return same;
+  }
+
   void Start() {
-    loader_ = memo_.BeginText(std::max(expected_, matched_));
+    loader_ = memo_.BeginText(std::max(expected_, matched_), atMost_);
     if (!loader_) throw Exception(kCapacity);
     // What matched so far is the view's own bytes: no copy of ours holds it.
-    if (!loader_->Add(memo_.Bytes().substr(0, matched_))) throw Exception(kCapacity);
+    ForEachShownPart(0, matched_, [&](std::string_view part, std::size_t) {
+      if (!loader_->Add(part)) throw Exception(kCapacity);
+      return true;
+    });
   }
 
   TMemo& memo_;
-  std::string_view shown_;
+  std::size_t shown_;
   std::size_t matched_ = 0;
   std::size_t expected_ = 0;
+  std::size_t atMost_ = 0;
   std::unique_ptr<TMemo::TTextLoader> loader_;
 };
 }  // namespace
@@ -135,7 +165,10 @@ void TReader::Load(const std::string& path) {
     // The rest of the file is expected to mend as many breaks per byte as this piece did.
     const double growth = complete.empty() ? 1.0 : 1.0 + static_cast<double>(scan.lone) / complete.size();
     produced += complete.size() + scan.lone;
-    sink.Expect(produced + (last ? 0 : static_cast<std::size_t>(static_cast<double>(left) * growth) + 4096));
+    // Every byte still to come may become two: the most the text can grow to.
+    const auto rest = static_cast<std::size_t>(left) + (text.size() - complete.size());
+    sink.Expect(produced + (last ? 0 : static_cast<std::size_t>(static_cast<double>(left) * growth) + 4096),
+                produced + (last ? 0 : 2 * rest));
     if (scan.lone == 0) {
       sink.Put(complete);
     } else {

@@ -4,12 +4,19 @@
 //   same file; the steps of a load (read, normalise, hand to the view) are printed beside;
 // - end_10mb_wrap, end_100mb_wrap: Ctrl+End in the reader right after such a click, word
 //   wrap on, until painted, in milliseconds;
+// - open_10kb: a click on a 10 KB file until painted, in milliseconds, with where one such
+//   load goes (read, mend, hand to the view, first paint);
+// - step_small: Down in the file list through 200 files of 2-20 KB, each shown and painted,
+//   in milliseconds per step;
 // - start: the viewer started in a folder of 1,000 text files until its window is visible
 //   and painted, against the platform's Notepad started and measured the same way.
-// Usage: bench_viewer <open folder> <scrivlet.exe> <start folder> <notepad.exe>; the last
-// line reads "open_1mb=<r> open_10mb=<r> open_100mb=<r> end_10mb_wrap=<ms> end_100mb_wrap=<ms> start=<r>".
-// bench_viewer --peak <open folder> <file> opens one file in a fresh window and prints
-// "<file>_mb=<peak working set MB> empty_mb=<MB before the click>".
+// Usage: bench_viewer <open folder> <scrivlet.exe> <start folder> <notepad.exe> <steps folder>;
+// the last line reads "open_1mb=<r> open_10mb=<r> open_100mb=<r> open_10kb=<ms> step_small=<ms>
+// end_10mb_wrap=<ms> end_100mb_wrap=<ms> start=<r>".
+// bench_viewer --peak <open folder> <file> opens one file in a fresh window, clicks it again
+// unchanged, then once more after a line was added to it (the line is taken away after),
+// and prints "peak_mb=<MB after the first click> empty_mb=<MB before it> unchanged_mb=<MB>
+// changed_mb=<MB>", peak working sets all.
 #include <windows.h>
 #include <psapi.h>
 
@@ -63,6 +70,22 @@ void ClickEntry(TDqFilelistView28& list, const std::string& caption) {
   std::fprintf(stderr, "bench_viewer: no entry %s\n", caption.c_str());
 }
 
+// A click on the file until the reader has painted it, the median of `runs` after a
+// warm-up. Each follows a click on a small file, so the reader really shows it anew.
+double MedianClick(TForm1& form, const std::string& name, int runs) {
+  std::vector<double> v;
+  for (int r = 0; r <= runs; ++r) {
+    ClickEntry(*form.BrowseFiles, "small.txt");
+    const double t = Seconds([&] {
+      ClickEntry(*form.BrowseFiles, name);
+      UpdateWindow(form.ReadText->Handle());
+    });
+    if (r > 0) v.push_back(t);
+  }
+  ClickEntry(*form.BrowseFiles, "small.txt");
+  return Median(std::move(v));
+}
+
 // Returns "open_<label>=<ratio> ".
 std::string TimeOpen(TForm1& form, const std::string& folder, const std::string& name, const char* label, int runs) {
   const std::wstring path = Widen(folder + name);
@@ -73,19 +96,7 @@ std::string TimeOpen(TForm1& form, const std::string& folder, const std::string&
   }
   std::sort(plainRuns.begin(), plainRuns.end());
   const double plain = plainRuns[plainRuns.size() / 2];
-  // Each timed click follows a click on a small file, so the reader really shows the big one anew.
-  std::vector<double> v;
-  for (int r = 0; r <= runs; ++r) {
-    ClickEntry(*form.BrowseFiles, "small.txt");
-    const double t = Seconds([&] {
-      ClickEntry(*form.BrowseFiles, name);
-      UpdateWindow(form.ReadText->Handle());
-    });
-    if (r > 0) v.push_back(t);
-  }
-  std::sort(v.begin(), v.end());
-  const double click = v[v.size() / 2];
-  ClickEntry(*form.BrowseFiles, "small.txt");
+  const double click = MedianClick(form, name, runs);
 
   // Where the time goes: the load's steps one by one (small files only: these hold copies).
   if (runs > 1 && name.find("100mb") == std::string::npos) {
@@ -112,6 +123,81 @@ std::string TimeOpen(TForm1& form, const std::string& folder, const std::string&
   return part;
 }
 
+// A click on a small file until painted, in ms, and where one such load goes; returns
+// "open_<label>=<ms> ".
+std::string TimeSmallOpen(TForm1& form, const std::string& folder, const std::string& name, const char* label) {
+  constexpr int kSmallRuns = 21;
+  const double click = MedianClick(form, name, kSmallRuns);
+
+  const std::wstring path = Widen(folder + name);
+  const TLeadByteTable lead{};
+  std::string text;
+  std::vector<double> read, mend, view, paint;
+  HWND reader = form.ReadText->Handle();
+  for (int r = 0; r <= kSmallRuns; ++r) {
+    form.ReadText->Clear();
+    UpdateWindow(reader);
+    const double a = Seconds([&] { text = ReadAll(path); });
+    const double b = Seconds([&] { NormalizeLineBreaks(text, lead); });
+    const double c = Seconds([&] { form.ReadText->SetText(text); });
+    InvalidateRect(reader, nullptr, TRUE);
+    const double d = Seconds([&] { UpdateWindow(reader); });
+    if (r == 0) continue;
+    read.push_back(a);
+    mend.push_back(b);
+    view.push_back(c);
+    paint.push_back(d);
+  }
+  form.ReadText->Clear();
+  std::printf("%s: click until painted %.2f ms; one load: read %.3f, mend %.3f, hand to the view %.3f, first paint "
+              "%.3f ms (medians of %d)\n",
+              label, click * 1000, Median(read) * 1000, Median(mend) * 1000, Median(view) * 1000, Median(paint) * 1000,
+              kSmallRuns);
+  char part[64];
+  std::snprintf(part, sizeof part, "open_%s=%.1f ", label, click * 1000);
+  return part;
+}
+
+// Down in the file list through every file of a folder, each shown and painted; returns
+// "step_small=<ms per step> ".
+std::string TimeSteps(TForm1& form, const std::string& folder) {
+  TDqFilelistView28& list = *form.BrowseFiles;
+  list.SetDirectory(folder);
+  UpdateWindow(form.Handle());
+  if (list.Count() < 2) {
+    std::fprintf(stderr, "bench_viewer: no files to step through in %s\n", folder.c_str());
+    return "";
+  }
+  ClickEntry(list, list.Item(0).Caption);
+  list.SetFocus();
+  // A step's parts: the list moves its selection (key press), shows the file (the release
+  // raises the click that loads it), then list and reader paint.
+  std::vector<double> parts[4];
+  const auto step = [&](WORD key) {
+    const double times[4] = {Seconds([&] { SendMessageW(list.Handle(), WM_KEYDOWN, key, 1); }),
+                             Seconds([&] { SendMessageW(list.Handle(), WM_KEYUP, key, 0xC0000001); }),
+                             Seconds([&] { UpdateWindow(list.Handle()); }),
+                             Seconds([&] { UpdateWindow(form.ReadText->Handle()); })};
+    for (int p = 0; p < 4; ++p) parts[p].push_back(times[p]);
+  };
+  // Once down and up again unmeasured: the files are read once before.
+  for (int i = 1; i < list.Count(); ++i) step(VK_DOWN);
+  for (int i = 1; i < list.Count(); ++i) step(VK_UP);
+  for (std::vector<double>& part : parts) part.clear();
+  std::vector<double> steps;
+  for (int i = 1; i < list.Count(); ++i) steps.push_back(Seconds([&] { step(VK_DOWN); }));
+  double total = 0;
+  for (double s : steps) total += s;
+  const double mean = total / static_cast<double>(steps.size());
+  std::printf("step_small: %zu steps, %.2f ms per step (median %.2f, slowest %.2f ms); medians of its parts: list "
+              "moves %.2f, file shown %.2f, list paints %.2f, reader paints %.2f ms\n",
+              steps.size(), mean * 1000, Median(steps) * 1000, *std::max_element(steps.begin(), steps.end()) * 1000,
+              Median(parts[0]) * 1000, Median(parts[1]) * 1000, Median(parts[2]) * 1000, Median(parts[3]) * 1000);
+  char part[64];
+  std::snprintf(part, sizeof part, "step_small=%.1f ", mean * 1000);
+  return part;
+}
+
 // Ctrl+End right after the click, word wrap on; returns "end_<label>_wrap=<ms> ".
 std::string TimeEnd(TForm1& form, const std::string& name, const char* label, int runs) {
   std::vector<double> v;
@@ -134,8 +220,8 @@ std::string TimeEnd(TForm1& form, const std::string& name, const char* label, in
   }
   std::sort(v.begin(), v.end());
   const double ms = v[v.size() / 2] * 1000;
-  std::printf("%s: Ctrl+End after the click, wrapped, %.0f ms (caret at %d of %d)\n", label, ms,
-              form.ReadText->SelStart(), form.ReadText->TextLength());
+  std::printf("%s: Ctrl+End after the click, wrapped, %.0f ms (caret at %lld of %lld)\n", label, ms,
+              static_cast<long long>(form.ReadText->SelStart()), static_cast<long long>(form.ReadText->TextLength()));
   ClickEntry(*form.BrowseFiles, "small.txt");
   char part[64];
   std::snprintf(part, sizeof part, "end_%s_wrap=%.0f ", label, ms);
@@ -194,7 +280,8 @@ std::string TimeStart(const std::wstring& scrivlet, const std::wstring& folder, 
 }
 }  // namespace
 
-// A fresh window that opens one file: the process's peak is the click's.
+// A fresh window that opens one file: the process's peak is the click's. Then the same
+// file clicked again, unchanged, and once more with a line added to it.
 int PeakOfOpening(const std::string& folder, const std::string& name) {
   TApplication app;
   app.Initialize();
@@ -204,9 +291,29 @@ int PeakOfOpening(const std::string& folder, const std::string& name) {
   form->BrowseFiles->SetDirectory(folder);
   app.ProcessMessages();
   const std::size_t empty = PeakMb();
-  ClickEntry(*form->BrowseFiles, name);
-  UpdateWindow(form->ReadText->Handle());
-  std::printf("peak_mb=%zu empty_mb=%zu\n", PeakMb(), empty);
+  const auto click = [&] {
+    ClickEntry(*form->BrowseFiles, name);
+    UpdateWindow(form->ReadText->Handle());
+    return PeakMb();
+  };
+  const std::size_t first = click();
+  const std::size_t unchanged = click();
+  const std::wstring path = Widen(folder + name);
+  LARGE_INTEGER size{};
+  {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    GetFileSizeEx(file.get(), &size);
+    SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN);
+    DWORD written = 0;
+    WriteFile(file.get(), "one line more\r\n", 15, &written, nullptr);
+  }
+  const std::size_t changed = click();
+  {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN);
+    SetEndOfFile(file.get());
+  }
+  std::printf("peak_mb=%zu empty_mb=%zu unchanged_mb=%zu changed_mb=%zu\n", first, empty, unchanged, changed);
   return 0;
 }
 
@@ -216,8 +323,8 @@ int wmain(int argc, wchar_t** argv) {
     if (folder.back() != '\\') folder += '\\';
     return PeakOfOpening(folder, Narrow(argv[3]));
   }
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: bench_viewer <open folder> <scrivlet.exe> <start folder> <notepad.exe>\n");
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: bench_viewer <open folder> <scrivlet.exe> <start folder> <notepad.exe> <steps folder>\n");
     return 2;
   }
   std::string folder = Narrow(argv[1]);
@@ -251,6 +358,11 @@ int wmain(int argc, wchar_t** argv) {
   summary += TimeOpen(*form, folder, "open-10mb.txt", "10mb", kRuns);
   summary += TimeOpen(*form, folder, "open-100mb.txt", "100mb", 3);
   if (Exists(folder + "open-1gb.txt")) summary += TimeOpen(*form, folder, "open-1gb.txt", "1gb", 1);
+  summary += TimeSmallOpen(*form, folder, "open-10kb.txt", "10kb");
+  std::string steps = Narrow(argv[5]);
+  if (steps.back() != '\\') steps += '\\';
+  summary += TimeSteps(*form, steps);
+  form->BrowseFiles->SetDirectory(folder);
   form->ReadText->SetWordWrap(true);
   summary += TimeEnd(*form, "open-10mb.txt", "10mb", 3);
   summary += TimeEnd(*form, "open-100mb.txt", "100mb", 1);

@@ -3,9 +3,11 @@
 #include <ILoader.h>
 #include <Scintilla.h>
 
-#include <algorithm>
-#include <climits>
+#include <ole2.h>
 
+#include <algorithm>
+
+#include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -15,6 +17,26 @@ constexpr int kStrikeIndicator = INDICATOR_CONTAINER;
 constexpr std::size_t kLargeText = 0x70000000;
 // The view's message for its next step of work while idle (wrapping a long text).
 constexpr UINT kViewIdleStep = 5001;
+// Text is converted to UTF-16 in parts of at most this many bytes: the platform's
+// conversion counts in int.
+constexpr std::int64_t kConvertPart = std::int64_t{1} << 30;
+
+// UTF-16 units of bytes of the system code page (at most 2^31 - 1 of them).
+std::size_t AnsiUnits(std::string_view bytes) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+// A movable block of `size` bytes for the clipboard, filled by `fill`; null when there is no room.
+template <class Fill>
+UniqueGlobal ClipboardBlock(std::size_t size, Fill fill) {
+  UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, size));
+  void* target = block ? GlobalLock(block.get()) : nullptr;
+  if (!target) return UniqueGlobal();
+  fill(static_cast<char*>(target));
+  GlobalUnlock(block.get());
+  return block;
+}
 
 void RegisterView() {
   static const bool registered = Scintilla_RegisterClasses(GetModuleHandleW(nullptr)) != 0;
@@ -64,7 +86,10 @@ void TMemo::HandleCreated() {
   Call(SCI_SETSCROLLWIDTH, 1);
   Call(SCI_SETSCROLLWIDTHTRACKING, 1);
   Call(SCI_SETENDATLASTLINE, 1);
-  for (int key : {SCK_ADD, SCK_SUBTRACT, SCK_DIVIDE}) Call(SCI_CLEARCMDKEY, static_cast<uintptr_t>(key + (SCMOD_CTRL << 16)));
+  KeepOnlyCaretKeys();
+  // The view takes drops of text, which a read-only view refuses anyway; without its
+  // registration, files dropped over it reach the window's own file drop.
+  RevokeDragDrop(Handle());
   // The reader never changes its text: it has no use for notifications of changes.
   Call(SCI_SETMODEVENTMASK, SC_MOD_NONE);
   // The lines on the screen keep their layout while they stay there.
@@ -75,9 +100,32 @@ void TMemo::HandleCreated() {
   ApplyLook();
 }
 
+// The reader's keys move the caret, with Shift they extend the selection. The view's
+// other keys (copying a line, cutting one, block selection, zoom, ...) are taken away:
+// no key copies or changes anything beyond them.
+void TMemo::KeepOnlyCaretKeys() {
+  Call(SCI_CLEARALLCMDKEYS);
+  struct TCaretKey {
+    int key, ctrl, move, extend;
+  };
+  static constexpr TCaretKey keys[] = {
+      {SCK_LEFT, 0, SCI_CHARLEFT, SCI_CHARLEFTEXTEND},     {SCK_RIGHT, 0, SCI_CHARRIGHT, SCI_CHARRIGHTEXTEND},
+      {SCK_UP, 0, SCI_LINEUP, SCI_LINEUPEXTEND},           {SCK_DOWN, 0, SCI_LINEDOWN, SCI_LINEDOWNEXTEND},
+      {SCK_HOME, 0, SCI_VCHOME, SCI_VCHOMEEXTEND},         {SCK_END, 0, SCI_LINEEND, SCI_LINEENDEXTEND},
+      {SCK_PRIOR, 0, SCI_PAGEUP, SCI_PAGEUPEXTEND},        {SCK_NEXT, 0, SCI_PAGEDOWN, SCI_PAGEDOWNEXTEND},
+      {SCK_HOME, SCMOD_CTRL, SCI_DOCUMENTSTART, SCI_DOCUMENTSTARTEXTEND},
+      {SCK_END, SCMOD_CTRL, SCI_DOCUMENTEND, SCI_DOCUMENTENDEXTEND}};
+  for (const TCaretKey& k : keys) {
+    Call(SCI_ASSIGNCMDKEY, static_cast<uintptr_t>(k.key + (k.ctrl << 16)), k.move);
+    Call(SCI_ASSIGNCMDKEY, static_cast<uintptr_t>(k.key + ((k.ctrl | SCMOD_SHIFT) << 16)), k.extend);
+  }
+}
+
 // What belongs to the text the view holds: a new text needs it again.
 void TMemo::ApplyDocument() {
   Call(SCI_SETCODEPAGE, static_cast<uintptr_t>(ViewCodePage()));
+  // Each text starts with its own width: the sideways range grows with the widest line painted.
+  Call(SCI_SETSCROLLWIDTH, 1);
   Call(SCI_SETUNDOCOLLECTION, 0);
   Call(SCI_EMPTYUNDOBUFFER);
   Call(SCI_SETREADONLY, readOnly_);
@@ -179,6 +227,21 @@ LRESULT TMemo::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       // The view tells double clicks apart itself and reports one to itself after the
       // second press, which raised its mouse event already.
       return 0;
+    case WM_RBUTTONDOWN:
+      // A right press takes the focus and leaves the selection alone wherever it lands,
+      // below the text too: the menu that opens on its release copies what is selected.
+      ::SetFocus(Handle());
+      MouseDown(TMouseButton::mbRight, wParam, lParam, false);
+      return 0;
+    case WM_COPY:
+      CopyToClipboard();
+      return 0;
+    case WM_GETTEXTLENGTH:
+      // A single-byte code page gives one unit per byte; a double-byte one is counted.
+      return static_cast<LRESULT>(ViewCodePage() == 0 ? TextLength() : WidenRange(0, TextLength(), nullptr));
+    case WM_GETTEXT:
+      // Read by screen readers: the characters shown, in the system code page.
+      return GetText(wParam, lParam);
     default:
       break;
   }
@@ -210,15 +273,74 @@ void TMemo::SetScrollBars(TScrollStyle v) {
   ToStart();
 }
 
-std::string_view TMemo::Bytes() const {
-  const auto length = static_cast<std::size_t>(Call(SCI_GETLENGTH));
-  if (length == 0) return {};
-  return {reinterpret_cast<const char*>(Call(SCI_GETCHARACTERPOINTER)), length};
+std::string_view TMemo::BytesAt(std::int64_t start, std::int64_t length) const {
+  const std::int64_t size = TextLength();
+  start = std::clamp<std::int64_t>(start, 0, size);
+  length = std::min(length, size - start);
+  if (length <= 0) return {};
+  // A range across the split of the view's storage would make it move the text to join it.
+  const std::int64_t gap = Call(SCI_GETGAPPOSITION);
+  if (start < gap && start + length > gap) length = gap - start;
+  const auto* bytes = reinterpret_cast<const char*>(Call(SCI_GETRANGEPOINTER, static_cast<uintptr_t>(start), length));
+  if (!bytes) return {};
+  return {bytes, static_cast<std::size_t>(length)};
 }
 
-std::wstring TMemo::TextW() const { return AnsiToWide(Bytes()); }
+std::string TMemo::Bytes() const {
+  std::string bytes;
+  for (std::int64_t at = 0, size = TextLength(); at < size;) {
+    const std::string_view part = BytesAt(at, size - at);
+    if (part.empty()) break;
+    bytes.append(part);
+    at += static_cast<std::int64_t>(part.size());
+  }
+  return bytes;
+}
 
-int TMemo::TextLength() const { return static_cast<int>(std::min<intptr_t>(Call(SCI_GETLENGTH), INT_MAX)); }
+std::size_t TMemo::WidenRange(std::int64_t start, std::int64_t end, std::wstring* out, std::size_t limit) const {
+  std::size_t made = 0;
+  while (start < end && made < limit) {
+    std::int64_t stop = start + std::min(end - start, kConvertPart);
+    // No more bytes than the units still wanted need: each unit takes one or two bytes.
+    if (limit != std::wstring::npos && static_cast<std::uint64_t>(stop - start) / 2 > limit - made)
+      stop = start + static_cast<std::int64_t>(2 * (limit - made) + 2);
+    // A part ends where a character does: a double-byte one is converted whole.
+    if (stop < end) stop = std::min<std::int64_t>(end, Call(SCI_POSITIONAFTER, Call(SCI_POSITIONBEFORE, stop)));
+    while (start < stop) {
+      const std::string_view part = BytesAt(start, stop - start);
+      if (part.empty()) return made;
+      if (out) {
+        const std::wstring wide = AnsiToWide(part);
+        out->append(wide);
+        made += wide.size();
+      } else {
+        made += AnsiUnits(part);
+      }
+      start += static_cast<std::int64_t>(part.size());
+    }
+  }
+  return made;
+}
+
+std::wstring TMemo::TextW() const {
+  std::wstring text;
+  WidenRange(0, TextLength(), &text);
+  return text;
+}
+
+LRESULT TMemo::GetText(WPARAM size, LPARAM buffer) const {
+  auto* out = reinterpret_cast<wchar_t*>(buffer);
+  if (!out || size == 0) return 0;
+  const std::size_t room = static_cast<std::size_t>(size) - 1;
+  std::wstring text;
+  WidenRange(0, TextLength(), &text, room);
+  const std::size_t n = std::min(text.size(), room);
+  std::copy_n(text.data(), n, out);
+  out[n] = L'\0';
+  return static_cast<LRESULT>(n);
+}
+
+std::int64_t TMemo::TextLength() const { return Call(SCI_GETLENGTH); }
 
 void TMemo::ShowDocument(void* document) {
   Call(SCI_SETDOCPOINTER, 0, reinterpret_cast<intptr_t>(document));
@@ -249,19 +371,25 @@ bool TMemo::TTextLoader::Add(std::string_view bytes) {
   return true;
 }
 
-std::unique_ptr<TMemo::TTextLoader> TMemo::BeginText(std::size_t capacity) {
+std::unique_ptr<TMemo::TTextLoader> TMemo::BeginText(std::size_t capacity, std::size_t atMost) {
   if (capacity > static_cast<std::size_t>(PTRDIFF_MAX / 2)) return nullptr;
-  const int options = SC_DOCUMENTOPTION_STYLES_NONE | (capacity >= kLargeText ? SC_DOCUMENTOPTION_TEXT_LARGE : 0);
+  // A text that may grow past what narrow positions reach needs the wide ones from the start.
+  const bool large = std::max(capacity, atMost) >= kLargeText;
+  const int options = SC_DOCUMENTOPTION_STYLES_NONE | (large ? SC_DOCUMENTOPTION_TEXT_LARGE : 0);
   const intptr_t loader = Call(SCI_CREATELOADER, capacity, options);
-  // Making a loader resets how the view lays out the text it shows: lay it out again.
+  // Making a loader resets how the view lays out the text it shows: lay it out again,
+  // with the same document line on top (wrapped rows are counted anew), the same
+  // sideways offset and the same selection.
   if (const intptr_t shown = Call(SCI_GETDOCPOINTER)) {
-    const int line = static_cast<int>(Call(SCI_GETFIRSTVISIBLELINE));
+    const intptr_t top = Call(SCI_DOCLINEFROMVISIBLE, static_cast<uintptr_t>(Call(SCI_GETFIRSTVISIBLELINE)));
+    const intptr_t x = Call(SCI_GETXOFFSET);
     const intptr_t anchor = Call(SCI_GETANCHOR), caret = Call(SCI_GETCURRENTPOS);
     Call(SCI_ADDREFDOCUMENT, 0, shown);
     Call(SCI_SETDOCPOINTER, 0, shown);
     Call(SCI_RELEASEDOCUMENT, 0, shown);
     Call(SCI_SETSEL, static_cast<uintptr_t>(anchor), caret);
-    Call(SCI_SETFIRSTVISIBLELINE, static_cast<uintptr_t>(line));
+    Call(SCI_SETFIRSTVISIBLELINE, static_cast<uintptr_t>(Call(SCI_VISIBLEFROMDOCLINE, static_cast<uintptr_t>(top))));
+    Call(SCI_SETXOFFSET, static_cast<uintptr_t>(x));
   }
   if (!loader) return nullptr;
   return std::unique_ptr<TTextLoader>(new TTextLoader(*this, reinterpret_cast<void*>(loader)));
@@ -284,15 +412,15 @@ bool TMemo::SetText(std::string_view bytes) {
   return Commit(std::move(loader));
 }
 
-int TMemo::SelStart() const { return static_cast<int>(Call(SCI_GETSELECTIONSTART)); }
+std::int64_t TMemo::SelStart() const { return Call(SCI_GETSELECTIONSTART); }
 
-int TMemo::SelLength() const { return static_cast<int>(Call(SCI_GETSELECTIONEND) - Call(SCI_GETSELECTIONSTART)); }
+std::int64_t TMemo::SelLength() const { return Call(SCI_GETSELECTIONEND) - Call(SCI_GETSELECTIONSTART); }
 
-void TMemo::SetSel(int start, int length) {
-  Call(SCI_SETSEL, static_cast<uintptr_t>(start), start + length);
+void TMemo::SetSel(std::int64_t start, std::int64_t length) {
+  Call(SCI_SETSEL, static_cast<uintptr_t>(start), static_cast<intptr_t>(start + length));
 }
 
-void TMemo::SetSelLength(int length) {
+void TMemo::SetSelLength(std::int64_t length) {
   SetSel(SelStart(), length);
   Call(SCI_SCROLLCARET);
 }
@@ -300,7 +428,33 @@ void TMemo::SetSelLength(int length) {
 void TMemo::SelectAll() { Call(SCI_SELECTALL); }
 
 void TMemo::CopyToClipboard() {
-  if (SelLength() > 0) Call(SCI_COPY);
+  const std::int64_t start = SelStart(), end = start + SelLength();
+  if (end <= start) return;
+  const auto size = static_cast<std::size_t>(end - start);
+  bool whole = true;
+  UniqueGlobal bytes = ClipboardBlock(size + 1, [&](char* to) {
+    std::size_t at = 0;
+    while (at < size) {
+      const std::string_view part = BytesAt(start + static_cast<std::int64_t>(at), static_cast<std::int64_t>(size - at));
+      if (part.empty()) break;
+      std::copy(part.begin(), part.end(), to + at);
+      at += part.size();
+    }
+    whole = at == size;
+    to[at] = '\0';
+  });
+  std::wstring wide;
+  WidenRange(start, end, &wide);
+  UniqueGlobal units = ClipboardBlock((wide.size() + 1) * sizeof(wchar_t), [&](char* to) {
+    std::copy_n(reinterpret_cast<const char*>(wide.c_str()), (wide.size() + 1) * sizeof(wchar_t), to);
+  });
+  // Half a copy is no copy: the clipboard keeps what it had.
+  if (!bytes || !units || !whole || !OpenClipboard(Handle())) return;
+  EmptyClipboard();
+  // The clipboard owns each block it takes.
+  if (SetClipboardData(CF_TEXT, bytes.get())) bytes.release();
+  if (SetClipboardData(CF_UNICODETEXT, units.get())) units.release();
+  CloseClipboard();
 }
 
 void TMemo::SetLockDrawing(bool locked) {

@@ -28,13 +28,17 @@ class TMemo : public TControl {
   bool HideSelection() const { return hideSelection_; }
   bool WantsTab() const override { return false; }
 
-  // The bytes the view holds, read in place: valid until its text changes.
-  std::string_view Bytes() const;
+  // A copy of the bytes the view holds.
+  std::string Bytes() const;
+  // Bytes from `start` on, read in place up to `length` of them or up to where the
+  // view's storage is split, whichever comes first: reading never makes the view move
+  // or gather its text. Valid until its text changes; empty when the view cannot give them.
+  std::string_view BytesAt(std::int64_t start, std::int64_t length) const;
   // The text as UTF-16, converted from the system code page.
   std::wstring TextW() const;
   // False when the view refuses the text because it cannot hold it; its text is then unchanged.
   bool SetText(std::string_view bytes);
-  int TextLength() const;
+  std::int64_t TextLength() const;
   virtual void Clear();
 
   // A new text handed to the view piece by piece: the view keeps each piece as it
@@ -53,17 +57,21 @@ class TMemo : public TControl {
     TMemo& memo_;
     void* loader_;  // the view's loader interface
   };
-  // Room for `capacity` bytes (more may follow); null when the view refuses a text of that size.
-  std::unique_ptr<TTextLoader> BeginText(std::size_t capacity);
+  // Room for `capacity` bytes (more may follow, up to `atMost` in all); null when the
+  // view refuses a text of that size.
+  std::unique_ptr<TTextLoader> BeginText(std::size_t capacity, std::size_t atMost = 0);
   // Shows what the loader holds; the caret goes to the start, the first line to the top.
   // False when the view refuses it; its text is then unchanged.
   bool Commit(std::unique_ptr<TTextLoader> loader);
 
-  int SelStart() const;
-  int SelLength() const;
-  void SetSel(int start, int length);
-  void SetSelLength(int length);  // keeps the start, scrolls the caret into view
+  // Positions and lengths in bytes of the text, which may pass 2 GiB.
+  std::int64_t SelStart() const;
+  std::int64_t SelLength() const;
+  void SetSel(std::int64_t start, std::int64_t length);
+  void SetSelLength(std::int64_t length);  // keeps the start, scrolls the caret into view
   void SelectAll();
+  // The selected bytes as CF_TEXT and, converted from the system code page, as
+  // CF_UNICODETEXT: what the view shows is what is copied.
   void CopyToClipboard();
   void SetLockDrawing(bool locked);
 
@@ -86,6 +94,12 @@ class TMemo : public TControl {
   void ApplyWrapAndBars();
   void ToStart();
   void ShowDocument(void* document);
+  void KeepOnlyCaretKeys();
+  // The bytes from `start` to `end` as UTF-16 of the system code page, appended to `out`
+  // (counted only when it is null) until it holds `limit` units or more; the units made.
+  std::size_t WidenRange(std::int64_t start, std::int64_t end, std::wstring* out,
+                         std::size_t limit = std::wstring::npos) const;
+  LRESULT GetText(WPARAM size, LPARAM buffer) const;
 
   bool readOnly_ = false;
   bool wordWrap_ = true;

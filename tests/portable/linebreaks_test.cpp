@@ -82,3 +82,12 @@ TEST(LineBreaks, PiecesGiveWhatTheWholeGives) {
     }
   }
 }
+
+TEST(LineBreaks, EmptyLinesUnderADoubleByteCodePage) {
+  TLeadByteTable lead{};
+  lead[0x82] = true;
+  // Two line feeds outside a character are two breaks, whatever comes before them.
+  EXPECT_EQ(Normalized("a\n\nb", lead), "a\r\n\r\nb");
+  EXPECT_EQ(Normalized("\x82\xA0\n\n\r\r\n", lead), "\x82\xA0\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(CountLoneBreaks("\n\n\x82\n", lead), 2u);
+}

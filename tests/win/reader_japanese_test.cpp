@@ -1,8 +1,11 @@
 // The reader under a Japanese system code page: a lead byte and its trail byte are one character.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/MainWindowFixture.h"
+#include "tests/win/support/ReaderPieces.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -23,4 +26,20 @@ TEST_F(ReaderJapaneseTest, LeadAndTrailBytesStayTogether) {
   EXPECT_EQ(form->ReadText->SelLength(), 4);
   form->SelectAllMenuClick(nullptr);
   EXPECT_EQ(form->ReadText->SelLength(), 11);
+  // Copied as shown.
+  form->CopyMenuClick(nullptr);
+  EXPECT_EQ(ClipboardUnicode().substr(0, 4), L"\x30BD\x3042\x3044\r");
+}
+
+TEST_F(ReaderJapaneseTest, ACharacterAcrossTwoReadsStaysOne) {
+  const struct {
+    const char* before;  // the last bytes of the first read: a lead byte
+    const char* after;   // the first bytes of the second: its trail byte
+    const char* shown;
+  } cases[] = {{"\x81", "\x0Ax", "\x81\x0Ax"}, {"\x82", "\xA0\n", "\x82\xA0\r\n"}};
+  for (const auto& c : cases) {
+    form->ReadText->LoadFromFile(dir.Write("straddling.txt", StraddlingText(c.before, c.after)));
+    EXPECT_EQ(form->ReadText->BytesAt(kReadPiece - 1, 4), std::string_view(c.shown).substr(0, 4)) << c.after;
+    EXPECT_EQ(form->ReadText->TextLength(), static_cast<std::int64_t>(kReadPiece - 1 + std::strlen(c.shown)));
+  }
 }

@@ -65,17 +65,6 @@ int HighlightPixels(HWND hwnd) {
 
 std::wstring Shown(TForm1& form) { return form.ReadText->TextW(); }
 
-int CountChanges(TForm1& form, const std::function<void()>& action) {
-  int changes = 0;
-  auto previous = form.ReadText->OnChange;
-  form.ReadText->OnChange = [&](TComponent* s) {
-    ++changes;
-    previous(s);
-  };
-  action();
-  form.ReadText->OnChange = previous;
-  return changes;
-}
 
 std::string LoadFailure(TForm1& form, const std::string& path) {
   try {
@@ -125,14 +114,14 @@ TEST_F(ReaderTest, UnchangedFileKeepsCaretSelectionAndScrollPosition) {
   SendMessageW(form->ReadText->Handle(), EM_SCROLLCARET, 0, 0);
   const LRESULT top = SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
   ASSERT_GT(top, 0);
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(path); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(path); }), 0);
   EXPECT_EQ(form->ReadText->SelStart(), 2000);
   EXPECT_EQ(form->ReadText->SelLength(), 10);
   EXPECT_EQ(SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), top);
 
   // Changed in between: shown again from the top, nothing selected.
   dir.Write("long.txt", text + "more\r\n");
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(path); }), 1);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(path); }), 1);
   EXPECT_EQ(form->ReadText->SelStart(), 0);
   EXPECT_EQ(form->ReadText->SelLength(), 0);
   EXPECT_EQ(SendMessageW(form->ReadText->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
@@ -141,9 +130,9 @@ TEST_F(ReaderTest, UnchangedFileKeepsCaretSelectionAndScrollPosition) {
   const std::string cut = dir.Write("cut.txt", text + std::string("\0tail", 5));
   form->ReadText->LoadFromFile(cut);
   SendMessageW(form->ReadText->Handle(), EM_SETSEL, 2000, 2010);
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(cut); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(cut); }), 0);
   dir.Write("cut.txt", text + std::string("\0other tail", 11));
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(cut); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(cut); }), 0);
   EXPECT_EQ(form->ReadText->SelStart(), 2000);
   EXPECT_EQ(form->ReadText->SelLength(), 10);
 }
@@ -153,11 +142,11 @@ TEST_F(ReaderTest, EmptyFileAfterTextEmptiesTheReaderAndDisablesCopy) {
   form->SelectAllMenuClick(nullptr);
   ASSERT_TRUE(form->CopyMenu->Enabled());
   const std::string empty = dir.Write("empty.txt", "");
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(empty); }), 1);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(empty); }), 1);
   EXPECT_EQ(form->ReadText->TextLength(), 0);
   EXPECT_FALSE(form->CopyMenu->Enabled());
   // Empty again: nothing changes, no notification.
-  EXPECT_EQ(CountChanges(*form, [&] { form->ReadText->LoadFromFile(empty); }), 0);
+  EXPECT_EQ(CountReaderChanges([&] { form->ReadText->LoadFromFile(empty); }), 0);
 }
 
 TEST_F(ReaderTest, FileHeldOpenForWritingCannotBeOpenedAndThePreviousTextStays) {
@@ -211,11 +200,40 @@ TEST_F(ReaderTest, MoreBytesThanThePlatformConvertsAreRefusedNotCut) {
   VirtualFree(base, 0, MEM_RELEASE);
 }
 
-TEST_F(ReaderTest, ARefusedTextKeepsThePreviousOneWithItsSelection) {
+TEST_F(ReaderTest, ARefusedTextKeepsThePreviousOneWithItsPlaceAndSelection) {
   TForm host(nullptr);
+  host.SetBounds(0, 0, 400, 300);
   auto* reader = TComponent::Create<TRefusingReader>(&host, &host);
-  reader->LoadFromFile(dir.Write("shown.txt", "shown text\nsecond line"));
-  reader->SetSel(2, 5);
+  reader->SetAlign(TAlign::alClient);
+  host.Show();
+  HWND view = reader->Handle();
+  // Long lines, each wrapped onto many rows.
+  std::string text;
+  for (int i = 0; i < 400; ++i) {
+    text += "line " + std::to_string(i);
+    for (int w = 0; w < 150; ++w) text += " word";
+    text += "\r\n";
+  }
+  reader->LoadFromFile(dir.Write("shown.txt", text));
+  // Until the view has wrapped every line.
+  const auto wrapped = [&] {
+    LRESULT rows = -1;
+    for (int i = 0, still = 0; i < 500 && still < 10; ++i) {
+      UpdateWindow(view);
+      Application->ProcessMessages();
+      Sleep(5);
+      const LRESULT now = SendMessageW(view, SCI_VISIBLEFROMDOCLINE, 400, 0);
+      still = now == rows ? still + 1 : 0;
+      rows = now;
+    }
+  };
+  wrapped();
+  const auto line297 = static_cast<std::int64_t>(SendMessageW(view, SCI_POSITIONFROMLINE, 297, 0));
+  reader->SetSel(line297 + 2, 5);
+  SendMessageW(view, SCI_SETFIRSTVISIBLELINE, SendMessageW(view, SCI_VISIBLEFROMDOCLINE, 297, 0), 0);
+  const auto topLine = [&] { return SendMessageW(view, SCI_DOCLINEFROMVISIBLE, SendMessageW(view, SCI_GETFIRSTVISIBLELINE, 0, 0), 0); };
+  ASSERT_EQ(topLine(), 297);
+  ASSERT_GT(SendMessageW(view, SCI_GETFIRSTVISIBLELINE, 0, 0), 297 * 3);
   reader->refuse = true;
   try {
     reader->LoadFromFile(dir.Write("other.txt", "other text"));
@@ -223,10 +241,16 @@ TEST_F(ReaderTest, ARefusedTextKeepsThePreviousOneWithItsSelection) {
   } catch (const Exception& e) {
     EXPECT_STREQ(e.what(), "Text exceeds memo capacity");
   }
-  EXPECT_EQ(reader->TextW(), L"shown text\r\nsecond line");
-  EXPECT_EQ(reader->SelStart(), 2);
+  EXPECT_EQ(reader->Bytes(), text);
+  EXPECT_EQ(reader->SelStart(), line297 + 2);
   EXPECT_EQ(reader->SelLength(), 5);
-  EXPECT_EQ(SendMessageW(reader->Handle(), SCI_GETLINECOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(view, SCI_GETLINECOUNT, 0, 0), 401);
+  // The same document line stays on top once the lines are wrapped again, the caret on the screen.
+  wrapped();
+  EXPECT_EQ(topLine(), 297);
+  const auto y = static_cast<int>(SendMessageW(view, SCI_POINTYFROMPOSITION, 0, reader->SelStart()));
+  EXPECT_GE(y, 0);
+  EXPECT_LT(y, reader->ClientHeight());
   reader->refuse = false;
   reader->LoadFromFile(dir.File("other.txt"));
   EXPECT_EQ(reader->TextW(), L"other text");

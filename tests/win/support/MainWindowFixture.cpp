@@ -24,17 +24,36 @@ void MainWindowTest::LoadText(std::string_view bytes, std::string_view name) {
   form->ReadText->LoadFromFile(dir.Write(name, bytes));
 }
 
-std::string MainWindowTest::ClipboardText() {
-  std::string text;
+namespace {
+template <class Char>
+std::basic_string<Char> ClipboardString(UINT format) {
+  std::basic_string<Char> text;
   if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (auto* p = static_cast<const char*>(GlobalLock(h))) {
+  if (HANDLE h = GetClipboardData(format)) {
+    if (auto* p = static_cast<const Char*>(GlobalLock(h))) {
       text = p;
       GlobalUnlock(h);
     }
   }
   CloseClipboard();
   return text;
+}
+}  // namespace
+
+std::string MainWindowTest::ClipboardText() { return ClipboardString<char>(CF_TEXT); }
+
+std::wstring MainWindowTest::ClipboardUnicode() { return ClipboardString<wchar_t>(CF_UNICODETEXT); }
+
+int MainWindowTest::CountReaderChanges(const std::function<void()>& action) {
+  int changes = 0;
+  auto previous = form->ReadText->OnChange;
+  form->ReadText->OnChange = [&](TComponent* s) {
+    ++changes;
+    previous(s);
+  };
+  action();
+  form->ReadText->OnChange = previous;
+  return changes;
 }
 
 void MainWindowTest::SetClipboardText(const std::string& text) {

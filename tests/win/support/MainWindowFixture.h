@@ -2,6 +2,7 @@
 // A shown main window for each test, destroyed after it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "app/Unit1.h"
@@ -16,6 +17,10 @@ class MainWindowTest : public ::testing::Test {
   // Loads bytes into the reader through a temporary file.
   void LoadText(std::string_view bytes, std::string_view name = "sample.txt");
   std::string ClipboardText();
+  // The clipboard's text as UTF-16, as other programs read it.
+  std::wstring ClipboardUnicode();
+  // How many change notifications the reader raises while `action` runs.
+  int CountReaderChanges(const std::function<void()>& action);
   void SetClipboardText(const std::string& text);
   LONG ReaderStyle() const;
 
