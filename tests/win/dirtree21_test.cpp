@@ -164,7 +164,7 @@ TEST_F(DirTree21Test, TreeSizeCountsFilesOnceAndStopsAtALinkToAnAncestor) {
   EXPECT_NE(report("B").find("0 Bytes\r\n     (i.e. 0.00 KB )"), std::string::npos);
 
   if (!MakeFolderLink(Path("A\\Inner\\loop"), Path("A")))
-    GTEST_SKIP() << "no link to an ancestor folder can be made here: Wine reports the link made but makes none";
+    GTEST_SKIP() << "no link to an ancestor folder can be made here: " << kNoLinkReason;
   EXPECT_NE(report("A").find(" =  800 Bytes\r\n"), std::string::npos);
 }
 
@@ -348,7 +348,7 @@ TEST_F(DirTree21Test, AFolderLinkGoesAloneAndTheCleanUpNeverEntersIt) {
   TTempDir outside;
   outside.Write("kept.txt", "k");
   if (!MakeFolderLink(Path("B\\link"), outside.Path()))
-    GTEST_SKIP() << "no folder link can be made here: Wine reports the link made but makes none";
+    GTEST_SKIP() << "no folder link can be made here: " << kNoLinkReason;
   // The shell is handed the link alone, and the folder it leads to keeps its file.
   tree->Rebuild();
   const TTreeNode link = Show("B\\link");

@@ -90,59 +90,49 @@ class ExampleHost : public ::testing::Test {
     process_.reset(info.hProcess);
     UniqueFile thread(info.hThread);
     processId_ = info.dwProcessId;
-    return WaitFor([&] {
+    threadId_ = info.dwThreadId;
+    const bool up = WaitFor([&] {
       list_ = ControlOf(processId_, WC_LISTVIEWW);
       tree_ = ControlOf(processId_, WC_TREEVIEWW);
       return list_ && SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0) > 0;
     });
+    // Keys go to the window in front.
+    if (up) SetForegroundWindow(GetAncestor(tree_, GA_ROOT));
+    return up;
+  }
+  // A key pressed and released once the tree has the keyboard.
+  bool Key(WORD key) {
+    const bool focused = WaitFor([&] {
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      return GetGUIThreadInfo(threadId_, &info) && info.hwndFocus == tree_;
+    });
+    PressKey(key);
+    return focused;
   }
 
   HTREEITEM Next(HTREEITEM item, UINT how) const {
     return reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
   }
   HTREEITEM Highlighted() const { return Next(nullptr, TVGN_CARET); }
-  // The child of the node with this caption, listed first when needed.
-  HTREEITEM Child(HTREEITEM parent, const std::string& caption) const {
+  // The node's sub-folders, listed when needed, in caption order.
+  std::vector<HTREEITEM> Children(HTREEITEM parent) const {
     SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
-    for (HTREEITEM child = Next(parent, TVGN_CHILD); child; child = Next(child, TVGN_NEXT))
-      if (Caption(child) == caption) return child;
-    return nullptr;
-  }
-  // The example's tree answers into its own memory: the request and the answer travel there.
-  template <typename T>
-  T AskTree(UINT msg, WPARAM wParam, const T& request) const {
-    void* remote = VirtualAllocEx(process_.get(), nullptr, sizeof(T) + 1024, MEM_COMMIT, PAGE_READWRITE);
-    T answer = request;
-    WriteProcessMemory(process_.get(), remote, &request, sizeof(T), nullptr);
-    SendMessageW(tree_, msg, wParam, reinterpret_cast<LPARAM>(remote));
-    ReadProcessMemory(process_.get(), remote, &answer, sizeof(T), nullptr);
-    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
-    return answer;
-  }
-  std::string Caption(HTREEITEM item) const {
-    // The item record first, its text buffer after it in the same block.
-    struct TRequest {
-      TVITEMW item;
-      wchar_t text[260];
-    };
-    void* remote = VirtualAllocEx(process_.get(), nullptr, sizeof(TRequest), MEM_COMMIT, PAGE_READWRITE);
-    TRequest request{};
-    request.item.mask = TVIF_TEXT;
-    request.item.hItem = item;
-    request.item.pszText = reinterpret_cast<TRequest*>(remote)->text;
-    request.item.cchTextMax = 260;
-    WriteProcessMemory(process_.get(), remote, &request, sizeof request, nullptr);
-    SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote));
-    ReadProcessMemory(process_.get(), remote, &request, sizeof request, nullptr);
-    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
-    return Narrow(request.text);
+    std::vector<HTREEITEM> children;
+    for (HTREEITEM child = Next(parent, TVGN_CHILD); child; child = Next(child, TVGN_NEXT)) children.push_back(child);
+    return children;
   }
   // Presses and releases a button over the node's caption, as the mouse does.
   void Click(HTREEITEM item, bool right = false) {
     SendMessageW(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    // The example's tree answers into its own memory: the request and the answer travel there.
     RECT rc{};
     std::memcpy(&rc, &item, sizeof item);  // the request names the item where the answer goes
-    rc = AskTree(TVM_GETITEMRECT, TRUE, rc);
+    void* remote = VirtualAllocEx(process_.get(), nullptr, sizeof rc, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process_.get(), remote, &rc, sizeof rc, nullptr);
+    SendMessageW(tree_, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process_.get(), remote, &rc, sizeof rc, nullptr);
+    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
     POINT at{rc.left + 4, (rc.top + rc.bottom) / 2};
     ClientToScreen(tree_, &at);
     SetCursorPos(at.x, at.y);
@@ -167,6 +157,7 @@ class ExampleHost : public ::testing::Test {
   TTempDir dir;
   UniqueFile process_;
   DWORD processId_ = 0;
+  DWORD threadId_ = 0;
   HWND list_ = nullptr;
   HWND tree_ = nullptr;
 };
@@ -180,9 +171,9 @@ TEST_F(ExampleHost, ARelativeFolderArgumentIsListed) {
 TEST_F(ExampleHost, CutThenAClickElsewhereThenPasteMovesWhatWasCut) {
   for (const char* name : {"A", "B", "C"}) dir.MakeDir(name);
   ASSERT_TRUE(Start("\"" + dir.Path() + ".\""));
-  const HTREEITEM folder = Highlighted();
-  const HTREEITEM a = Child(folder, "A"), b = Child(folder, "B"), c = Child(folder, "C");
-  ASSERT_TRUE(a && b && c);
+  const std::vector<HTREEITEM> folders = Children(Highlighted());
+  ASSERT_EQ(folders.size(), 3u);
+  const HTREEITEM a = folders[0], b = folders[1], c = folders[2];
   Click(a, true);
   ASSERT_TRUE(PickFromMenu('T'));
   Click(b);
@@ -199,18 +190,17 @@ TEST_F(ExampleHost, CutByKeyboardMarksTheHighlightedFolder) {
   dir.MakeDir("A\\Inner");
   dir.MakeDir("C");
   ASSERT_TRUE(Start("\"" + dir.Path() + ".\""));
-  const HTREEITEM folder = Highlighted();
-  const HTREEITEM a = Child(folder, "A"), c = Child(folder, "C");
-  ASSERT_TRUE(a && c);
-  const HTREEITEM inner = Child(a, "Inner");
-  ASSERT_TRUE(inner);
-  Click(inner);
-  PressKey(VK_BACK);
+  const std::vector<HTREEITEM> folders = Children(Highlighted());
+  ASSERT_EQ(folders.size(), 2u);
+  const HTREEITEM a = folders[0], c = folders[1];
+  ASSERT_EQ(Children(a).size(), 1u);
+  Click(Children(a)[0]);  // Inner
+  ASSERT_TRUE(Key(VK_BACK));
   ASSERT_TRUE(WaitFor([&] { return Highlighted() == a; }));
-  PressKey(VK_APPS);
+  ASSERT_TRUE(Key(VK_APPS));
   ASSERT_TRUE(PickFromMenu('T'));
   Click(c);
-  PressKey(VK_APPS);
+  ASSERT_TRUE(Key(VK_APPS));
   ASSERT_TRUE(PickFromMenu('P'));
   EXPECT_TRUE(WaitFor([&] { return Exists(dir.File("C\\A\\Inner")); }));
   EXPECT_FALSE(Exists(dir.File("A")));
