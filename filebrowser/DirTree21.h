@@ -156,6 +156,8 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   void ListIn(const std::string& path, bool reread);
   // The context menu at a screen point, when it is the tree's own.
   void PopupMenuAt(POINT screen);
+  // From the keyboard: below the highlighted node, or at the top-left corner without one.
+  void PopupMenuBelowSelection();
   // The keyboard's menu key, or F10 with Shift held.
   static bool IsMenuKey(WPARAM key);
   void RaiseDirChange();

@@ -68,6 +68,15 @@ void TDqDirTree21::PopupMenuAt(POINT screen) {
   PopupMenu()->Popup(screen.x, screen.y);
 }
 
+void TDqDirTree21::PopupMenuBelowSelection() {
+  POINT at{0, 0};
+  RECT item{};
+  if (const TTreeNode node = Selected(); node && TreeView_GetItemRect(Handle(), node.ItemId(), &item, TRUE))
+    at = {item.left, item.bottom};
+  ClientToScreen(Handle(), &at);
+  PopupMenuAt(at);
+}
+
 bool TDqDirTree21::IsMenuKey(WPARAM key) { return key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0); }
 
 bool TDqDirTree21::CanEdit(TTreeNode node) {
@@ -158,22 +167,16 @@ LRESULT TDqDirTree21::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (IsMenuKey(wParam)) {
         WORD key = static_cast<WORD>(wParam);
         KeyDown(key, TShiftState::FromKeyboard());
-        if (!key) return 0;
-        POINT at{0, 0};
-        RECT item{};
-        if (const TTreeNode node = Selected(); node && TreeView_GetItemRect(Handle(), node.ItemId(), &item, TRUE))
-          at = {item.left, item.bottom};
-        ClientToScreen(Handle(), &at);
-        PopupMenuAt(at);
+        if (key) PopupMenuBelowSelection();
         return 0;
       }
       [[fallthrough]];
     case WM_CHAR:
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: {
-      // Whatever moved the highlight, the commands then act on the folder it shows.
+    case WM_LBUTTONDBLCLK: {
+      // Whatever key or button of the native tree moved the highlight, the commands then
+      // act on the folder it shows. A right click selects through SelectAt, and the menu's
+      // commands place the selection themselves (the contents window collapses the tree).
       const TTreeNode before = Selected();
       const LRESULT result = TCustomTreeView::WndProc(msg, wParam, lParam);
       FollowSelection(before);
