@@ -183,6 +183,29 @@ TEST_F(DirTree21HostTest, TheMenuKeyActsOnTheNodeTheKeysHighlighted) {
   }
 }
 
+TEST_F(DirTree21HostTest, ARightClickCommandKeepsTheListOnTheClickedFolder) {
+  // A real right click on A, whose Folder Contents collapses the whole tree.
+  ClickLabel(Show("B"));
+  const TTreeNode a = Show("A");
+  POINT at = LabelPoint(a);
+  ClientToScreen(tree->Handle(), &at);
+  SetForegroundWindow(form->Handle());
+  SetCursorPos(at.x, at.y);
+  PickFromPopups("&Folder Contents");
+  INPUT press[2] = {};
+  press[0].type = press[1].type = INPUT_MOUSE;
+  press[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  press[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(2, press, sizeof(INPUT));
+  for (int i = 0; i < 100 && !tree->ContentsWindow(); ++i) {
+    PumpMessages();
+    Sleep(20);
+  }
+  ASSERT_TRUE(tree->ContentsWindow());
+  EXPECT_EQ(tree->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+}
+
 TEST_F(DirTree21HostTest, TheEndOfAnEditAsTheTreeReportsItRenamesOnlyANewName) {
   Show("B");
   tree->EditSelectedCaption();
