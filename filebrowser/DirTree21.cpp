@@ -248,6 +248,9 @@ void TDqDirTree21::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, 
   const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
   if (!SelectAt(x, y)) return;
   if (button != TMouseButton::mbLeft) return;
+  // Listing the clicked folder ran queued input: a key that has moved the highlight on
+  // meanwhile wins, and the press neither selects the clicked folder again nor drags it.
+  if (const TTreeNode clicked = GetNodeAt(x, y); clicked && !(Selected() == clicked)) return;
   constexpr UINT kOnItem = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON;
   DragNode = GetNodeAt(x, y);
   const bool onItem = (GetHitTestInfoAt(x, y) & kOnItem) != 0;

@@ -183,6 +183,26 @@ TEST_F(DirTree21HostTest, TheMenuKeyActsOnTheNodeTheKeysHighlighted) {
   }
 }
 
+TEST_F(DirTree21HostTest, AKeyPressedWhileAClickListsItsFolderKeepsItsHighlight) {
+  dir.MakeDir("A\\Inner");
+  tree->Rebuild();
+  const TTreeNode inner = Show("A\\Inner");
+  Show("B");
+  // Backspace comes in while the list reads Inner, as queued input runs then.
+  bool pressed = false;
+  tree->OnDirChange = [&](TComponent*, const std::string& path) {
+    if (pressed || path != Path("A\\Inner")) return;
+    pressed = true;
+    PressKey(tree->Handle(), VK_BACK);
+  };
+  ClickLabel(inner);
+  ASSERT_TRUE(pressed);
+  ASSERT_TRUE(tree->Selected());
+  EXPECT_EQ(tree->Selected().Text(), "A");
+  EXPECT_EQ(tree->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+}
+
 TEST_F(DirTree21HostTest, ARightClickCommandKeepsTheListOnTheClickedFolder) {
   // A real right click on A, whose Folder Contents collapses the whole tree.
   ClickLabel(Show("B"));

@@ -108,7 +108,14 @@ class ExampleHost : public ::testing::Test {
       return GetGUIThreadInfo(threadId_, &info) && info.hwndFocus == tree_;
     });
     PressKey(key);
+    Settle();
     return focused;
+  }
+  // The example has taken the input sent so far: the next action comes after, as a
+  // user's next action does, not in the middle of a listing the last one started.
+  void Settle() const {
+    Sleep(50);
+    WaitForInputIdle(process_.get(), 5000);
   }
 
   HTREEITEM Next(HTREEITEM item, UINT how) const {
@@ -142,6 +149,7 @@ class ExampleHost : public ::testing::Test {
     up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     Send({down, up});
     if (!right) WaitFor([&] { return Highlighted() == item; });
+    Settle();
   }
   // Picks a command of the tree's menu by its underlined letter, once the menu is open.
   bool PickFromMenu(WORD letter) {
