@@ -248,6 +248,9 @@ void TDqDirTree21::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, 
   const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
   if (!SelectAt(x, y)) return;
   if (button != TMouseButton::mbLeft) return;
+  // Listing the clicked folder ran queued input: a key that has moved the highlight on
+  // meanwhile wins, and the press neither selects the clicked folder again nor drags it.
+  if (const TTreeNode clicked = GetNodeAt(x, y); clicked && !(Selected() == clicked)) return;
   constexpr UINT kOnItem = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON;
   DragNode = GetNodeAt(x, y);
   const bool onItem = (GetHitTestInfoAt(x, y) & kOnItem) != 0;
@@ -257,7 +260,8 @@ void TDqDirTree21::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, 
     // Only folders are dragged: the computer names no folder, and a drive's path
     // would copy or move the whole drive.
     if (DragNode.Level() < 2) return;
-    SourcePath = GetPathOf(DragNode);
+    // The drag's own source: a click between Cut and Paste keeps what was cut.
+    DragSourcePath = GetPathOf(DragNode);
     if (Application) Application->ProcessMessages();
     if (GetKeyState(VK_LBUTTON) < 0) {
       DragDropOp = (GetKeyState(VK_CONTROL) < 0) ? 0 : 2;
@@ -268,20 +272,27 @@ void TDqDirTree21::MouseDown(TMouseButton button, WPARAM wParam, LPARAM lParam, 
   SetSelected({});
 }
 
+void TDqDirTree21::FollowSelection(TTreeNode before) {
+  const TTreeNode node = Selected();
+  if (!node || node == before) return;
+  // A press on an item has taken its path already, as have the commands.
+  if (SameTextNoCase(WithTrailingBackslash(NodePathOf(node)), WithTrailingBackslash(selectedPath_))) return;
+  PreviousPath = selectedPath_;
+  if (!TakeSelection(node)) return;
+  RaiseDirChange();
+  ListIn(selectedPath_, false);
+  PreviousPath = selectedPath_;
+}
+
 void TDqDirTree21::KeyUp(WORD& key, TShiftState shift) {
   switch (key) {
     case VK_UP:
     case VK_DOWN:
     case VK_LEFT:
-    case VK_RIGHT: {
+    case VK_RIGHT:
+      // The selection was followed when the key moved it (FollowSelection).
       TCustomTreeView::KeyUp(key, shift);
-      const TTreeNode node = Selected();
-      if (!node) return;
-      if (!TakeSelection(node)) return;
-      RaiseDirChange();
-      ListIn(selectedPath_, false);
       return;
-    }
     case VK_F5: {
       const std::string path = selectedPath_;
       Rebuild();
@@ -295,6 +306,8 @@ void TDqDirTree21::KeyUp(WORD& key, TShiftState shift) {
 }
 
 // ---- shell notifications --------------------------------------------------------------------
+
+HWND TDqDirTree21::ShellNotifyWindow() const { return notifyWindow_ ? notifyWindow_->Handle() : nullptr; }
 
 bool TDqDirTree21::ShellNotifyWndProc(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
   if (msg != kShellNotifyMessage) return false;
@@ -314,8 +327,10 @@ bool TDqDirTree21::ShellNotifyWndProc(UINT msg, WPARAM, LPARAM lParam, LRESULT& 
   Rebuild();
   if (TTreeNode first = GetFirstNode(); first && !first.Expanded()) first.Expand(false);
   if (!path.empty()) ShowPath(path);
-  if (fileList_ && !path.empty()) {
-    fileList_->SetDirectory(path);
+  // The linked list reads its folder again, also when the host set it and no node has
+  // been selected yet.
+  if (fileList_) {
+    if (!path.empty()) fileList_->SetDirectory(path);
     fileList_->UpdateFileList();
   }
   return true;

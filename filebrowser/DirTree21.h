@@ -15,6 +15,7 @@
 #include "filebrowser/DirTreeLink.h"
 #include "filebrowser/FolderIconCache.h"
 #include "filebrowser/lang/Language.h"
+#include "filebrowser/shell/TakenPath.h"
 #include "toolkit/Handles.h"
 #include "toolkit/TreeView.h"
 
@@ -45,7 +46,10 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   // What the paste does: 0 copy, 2 move, -1 nothing marked. The tree's own: a cut in
   // a file list never makes this tree move.
   int PendingPasteOp = -1;
+  // The folder Cut or Copy marked: only they set it, a click or a drag never does.
   std::string SourcePath;
+  // The folder a drag in this tree carries, set at the left press that may start it.
+  std::string DragSourcePath;
   // Destination of the last paste or drop, with trailing "\".
   std::string TargetPath;
   // Per drive letter: a network drive when the drives were last added.
@@ -70,6 +74,8 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   void SetDragDropEnabled(bool value) { dragDropEnabled_ = value; }
   TDqDirTree21PopUp* Menu() const { return menu_; }
   ULONG ShellNotifyId() const { return notifyId_; }
+  // The window the shell's change notifications arrive at.
+  HWND ShellNotifyWindow() const;
   // Folders looked into to learn whether they have sub-folders (each when first shown).
   int ProbeCount() const { return probeCount_; }
   const TFolderIconCache& FolderIcons() const { return folderIcons_; }
@@ -143,7 +149,17 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   // Steps of a button press on the point: select, take the path, tell and list; false
   // when the point is on no item or the drive is not ready.
   bool SelectAt(int x, int y);
+  // After an input message: when it moved the highlight to another folder (Backspace,
+  // Home, End, the page keys, typed letters, a collapsed parent), the selected path,
+  // the event and the linked list follow it as they follow a click.
+  void FollowSelection(TTreeNode before);
   void ListIn(const std::string& path, bool reread);
+  // The context menu at a screen point, when it is the tree's own.
+  void PopupMenuAt(POINT screen);
+  // From the keyboard: below the highlighted node, or at the top-left corner without one.
+  void PopupMenuBelowSelection();
+  // The keyboard's menu key, or F10 with Shift held.
+  static bool IsMenuKey(WPARAM key);
   void RaiseDirChange();
   void BuildMenu();
   bool ShellNotifyWndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -180,4 +196,6 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   bool editUnderWay_ = false;
   int probeCount_ = 0;
   TFolderIconCache folderIcons_;
+  // What SourcePath named when it was marked: Paste moves only that folder.
+  TTakenPath pasteSource_;
 };

@@ -224,25 +224,39 @@ void TDqDirTree21::ShowTreeSize() {
 
 void TDqDirTree21::MarkForPaste(int op) {
   PendingPasteOp = -1;
-  if (!Selected() || selectedPath_.empty()) return;
-  SourcePath = selectedPath_;
+  PasteReady = false;
+  // Only a folder is marked: a drive is no folder to move, and "X:" without its
+  // backslash would name that drive's current folder.
+  const TTreeNode node = Selected();
+  if (!node || node.Level() < 2) return;
+  const std::string folder = StripTrailingBackslash(GetPathOf(node));
+  if (folder.empty()) return;
+  SourcePath = folder;
+  pasteSource_ = TakePath(folder);
   PendingPasteOp = op;
   PasteReady = true;
 }
 
 void TDqDirTree21::PasteFolder() {
-  if (Selected() && !selectedPath_.empty() && !SourcePath.empty() && (PendingPasteOp == 0 || PendingPasteOp == 2)) {
+  const TTreeNode node = Selected();
+  const std::string target = node ? WithTrailingBackslash(GetPathOf(node)) : std::string();
+  if (!target.empty() && !SourcePath.empty() && (PendingPasteOp == 0 || PendingPasteOp == 2)) {
     // Taken before the shell's dialogs.
-    const std::string source = StripTrailingBackslash(SourcePath);
-    const std::string target = WithTrailingBackslash(selectedPath_);
+    const std::string source = SourcePath;
     const int op = PendingPasteOp;
     TargetPath = target;
-    if (op == 2) LeaveFolder(source);
-    if (RunFileOperation(Handle(), FileOpCodes[op], source, target)) {
-      Rebuild();
-      ShowPath(target);
+    if (!FolderExists(source) || !StillNamesTakenFile(pasteSource_)) {
+      // Gone, or another folder now carries its name: nothing else goes in its place.
+      Beep();
+      ErrorBox(Handle(), WithTrailingBackslash(source) + Msg(TStringKey::MsgNotFound));
     } else {
-      ErrorBox(Handle(), Msg(TStringKey::MsgFileOpFailed));
+      if (op == 2) LeaveFolder(source);
+      if (RunFileOperation(Handle(), FileOpCodes[op], source, target)) {
+        Rebuild();
+        ShowPath(target);
+      } else {
+        ErrorBox(Handle(), Msg(TStringKey::MsgFileOpFailed));
+      }
     }
   }
   PasteReady = false;
@@ -285,5 +299,6 @@ void TDqDirTree21::DisconnectNetworkDrive() {
 }
 
 void TDqDirTree21::ShowProperties() {
-  if (Selected() && !selectedPath_.empty() && !IsDrivesToken(selectedPath_)) ShowFileProperties(Handle(), selectedPath_);
+  const std::string path = GetPathOf(Selected());
+  if (!path.empty()) ShowFileProperties(Handle(), path);
 }

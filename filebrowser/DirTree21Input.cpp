@@ -54,16 +54,30 @@ bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
       SelectAt(client.x, client.y);
       rightClickTaken_ = true;
       result = TRUE;
-      if (PopupMenu() && PopupMenu()->AutoPopup()) {
-        PopupMenu()->SetPopupComponent(this);
-        PopupMenu()->Popup(at.x, at.y);
-      }
+      PopupMenuAt(at);
       return true;
     }
     default:
       return TCustomTreeView::NotifyReflect(header, result);
   }
 }
+
+void TDqDirTree21::PopupMenuAt(POINT screen) {
+  if (!PopupMenu() || !PopupMenu()->AutoPopup()) return;
+  PopupMenu()->SetPopupComponent(this);
+  PopupMenu()->Popup(screen.x, screen.y);
+}
+
+void TDqDirTree21::PopupMenuBelowSelection() {
+  POINT at{0, 0};
+  RECT item{};
+  if (const TTreeNode node = Selected(); node && TreeView_GetItemRect(Handle(), node.ItemId(), &item, TRUE))
+    at = {item.left, item.bottom};
+  ClientToScreen(Handle(), &at);
+  PopupMenuAt(at);
+}
+
+bool TDqDirTree21::IsMenuKey(WPARAM key) { return key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0); }
 
 bool TDqDirTree21::CanEdit(TTreeNode node) {
   // Only folders are renamed; the computer and the drives keep their captions.
@@ -145,7 +159,37 @@ LRESULT TDqDirTree21::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     }
   }
-  return TCustomTreeView::WndProc(msg, wParam, lParam);
+  switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      // The menu key and Shift+F10 open the menu below the highlighted node, as a right
+      // click opens it at the pointer.
+      if (IsMenuKey(wParam)) {
+        WORD key = static_cast<WORD>(wParam);
+        KeyDown(key, TShiftState::FromKeyboard());
+        if (key) PopupMenuBelowSelection();
+        return 0;
+      }
+      [[fallthrough]];
+    case WM_CHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      // Whatever key or button of the native tree moved the highlight, the commands then
+      // act on the folder it shows. A right click selects through SelectAt, and the menu's
+      // commands place the selection themselves (the contents window collapses the tree).
+      const TTreeNode before = Selected();
+      const LRESULT result = TCustomTreeView::WndProc(msg, wParam, lParam);
+      FollowSelection(before);
+      return result;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      // The release opens nothing more.
+      if (IsMenuKey(wParam)) return 0;
+      return TCustomTreeView::WndProc(msg, wParam, lParam);
+    default:
+      return TCustomTreeView::WndProc(msg, wParam, lParam);
+  }
 }
 
 bool TDqDirTree21::DragOver(TComponent* source, int x, int y) {
@@ -169,7 +213,7 @@ void TDqDirTree21::DragDrop(TComponent* source, int x, int y) {
   const UINT code = FileOpCodes[DragDropOp == 0 ? 0 : 2];
   if (auto* tree = dynamic_cast<TDqDirTree21*>(source)) {
     TTreeViewUpdate update(*this);
-    const std::string folder = StripTrailingBackslash(tree->SourcePath);
+    const std::string folder = StripTrailingBackslash(tree->DragSourcePath);
     if (code == FileOpCodes[2]) LeaveFolder(folder);
     if (!RunFileOperation(Handle(), code, folder, TargetPath)) ErrorBox(Handle(), Msg(TStringKey::MsgFileOpFailed));
   } else if (fileList_ && source == fileList_) {

@@ -51,12 +51,11 @@ bool PutFilesOnClipboard(HWND owner, const std::vector<std::string>& paths, bool
          SetClipboardBytes(PreferredDropEffectFormat(), &effect, sizeof effect);
 }
 
-bool ClipboardAsksMove(HWND owner) {
+namespace {
+// The open clipboard's preferred drop effect asks to move, and not to copy.
+bool AsksMove() {
   const UINT format = PreferredDropEffectFormat();
-  if (!format || !IsClipboardFormatAvailable(format)) return false;
-  TClipboardScope clipboard(owner);
-  if (!clipboard.Opened()) return false;
-  HGLOBAL block = GetClipboardData(format);
+  HGLOBAL block = format ? GetClipboardData(format) : nullptr;
   if (!block || GlobalSize(block) < sizeof(DWORD)) return false;
   const auto* effect = static_cast<const DWORD*>(GlobalLock(block));
   if (!effect) return false;
@@ -65,11 +64,8 @@ bool ClipboardAsksMove(HWND owner) {
   return (value & DROPEFFECT_MOVE) && !(value & DROPEFFECT_COPY);
 }
 
-std::vector<std::string> ReadFilesFromClipboard(HWND owner) {
+std::vector<std::string> NamesOfDropBlock() {
   std::vector<std::string> out;
-  if (!IsClipboardFormatAvailable(CF_HDROP)) return out;
-  TClipboardScope clipboard(owner);
-  if (!clipboard.Opened()) return out;
   HGLOBAL block = GetClipboardData(CF_HDROP);
   if (!block) return out;
   const std::size_t size = GlobalSize(block);
@@ -83,6 +79,17 @@ std::vector<std::string> ReadFilesFromClipboard(HWND owner) {
   GlobalUnlock(block);
   for (const std::u16string& name : names) out.push_back(Narrow(std::wstring(name.begin(), name.end())));
   return out;
+}
+}  // namespace
+
+TClipboardFiles ReadFilesFromClipboard(HWND owner) {
+  TClipboardFiles files;
+  if (!IsClipboardFormatAvailable(CF_HDROP)) return files;
+  TClipboardScope clipboard(owner);
+  if (!clipboard.Opened()) return files;
+  files.Names = NamesOfDropBlock();
+  if (!files.Names.empty()) files.Move = AsksMove();
+  return files;
 }
 
 bool PutTextOnClipboard(HWND owner, const std::string& text) {

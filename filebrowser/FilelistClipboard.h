@@ -11,11 +11,16 @@
 // cut, copy otherwise, so other programs paste what was cut as a move. False when the
 // clipboard could not be opened.
 bool PutFilesOnClipboard(HWND owner, const std::vector<std::string>& paths, bool cut);
-// The complete names of the clipboard's file-drop block, empty when it has none.
-std::vector<std::string> ReadFilesFromClipboard(HWND owner);
-// True only when the clipboard's preferred drop effect asks to move (and not to copy):
-// files put there without one are copied.
-bool ClipboardAsksMove(HWND owner);
+// The clipboard's file-drop block and the effect it asks for, read under one opening so
+// that both come from the same cut or copy.
+struct TClipboardFiles {
+  // The complete names, empty when there is no block.
+  std::vector<std::string> Names;
+  // True only when the preferred drop effect asks to move and not to copy: files put
+  // there without one, or offered for either, are copied.
+  bool Move = false;
+};
+TClipboardFiles ReadFilesFromClipboard(HWND owner);
 // Replaces the clipboard's contents with the text.
 bool PutTextOnClipboard(HWND owner, const std::string& text);
 

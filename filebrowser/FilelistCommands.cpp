@@ -262,11 +262,11 @@ void TDqFilelistView28::CollectSelection(int mode) {
 
 void TDqFilelistView28::ReadClipboardFiles() {
   if (!IsClipboardFormatAvailable(CF_HDROP)) return;
-  const std::vector<std::string> names = ReadFilesFromClipboard(Handle());
+  const TClipboardFiles files = ReadFilesFromClipboard(Handle());
   pendingFiles_.clear();
-  for (const std::string& name : names) pendingFiles_.push_back(AppendListTerminator(name));
+  for (const std::string& name : files.Names) pendingFiles_.push_back(AppendListTerminator(name));
   // Another program's files are moved only when it asks for a move.
-  pendingPasteOp_ = ClipboardAsksMove(Handle()) ? 2 : 0;
+  pendingPasteOp_ = files.Move ? 2 : 0;
 }
 
 void TDqFilelistView28::PasteFiles() {

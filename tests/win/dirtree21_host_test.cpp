@@ -14,6 +14,7 @@
 #include "filebrowser/FilelistView.h"
 #include "filebrowser/shell/FileOps.h"
 #include "tests/win/support/DirTree21Fixture.h"
+#include "tests/win/support/Keys.h"
 #include "tests/win/support/MenuPick.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestFiles.h"
@@ -90,6 +91,139 @@ TEST_F(DirTree21HostTest, EveryMenuItemPickedFromTheMenuRunsItsCommand) {
     if (CaptionEditor()) TreeView_EndEditLabelNow(tree->Handle(), TRUE);
     tree->FreeContentsWindow();
   }
+}
+
+TEST_F(DirTree21HostTest, CutOrCopyKeepsItsFolderThroughAClickElsewhere) {
+  dir.MakeDir("C");
+  const struct {
+    const char* command;
+    bool moved;
+  } rows[] = {{"Cu&t", true}, {"&Copy", false}};
+  for (const auto& row : rows) {
+    tree->Rebuild();
+    const TTreeNode a = Show("A");
+    ClickLabel(a);
+    Pick(row.command);
+    // A click on B, then C (which lists each), then Paste on C.
+    const TTreeNode b = a.getNextSibling();
+    ASSERT_EQ(b.Text(), "B");
+    ClickLabel(b);
+    EXPECT_EQ(list->Directory(), Path("B\\"));
+    const TTreeNode c = b.getNextSibling();
+    ClickLabel(c);
+    Scripted().Requests.clear();
+    Pick("&Paste");
+    EXPECT_EQ(Scripted().Count("message"), 0) << row.command;
+    EXPECT_TRUE(Exists(Path("C\\A"))) << row.command;
+    EXPECT_EQ(Exists(Path("A")), !row.moved) << row.command;
+    EXPECT_TRUE(Exists(Path("B"))) << row.command;
+    EXPECT_FALSE(Exists(Path("C\\B"))) << row.command;
+    if (row.moved) {
+      ASSERT_TRUE(MoveFileW(Widen(Path("C\\A")).c_str(), Widen(Path("A")).c_str()));
+    }
+  }
+}
+
+TEST_F(DirTree21HostTest, PasteMovesNothingWhenTheCutFolderWasReplaced) {
+  ClickLabel(Show("A"));
+  Pick("Cu&t");
+  ClickLabel(Show("B"));
+  // Another folder now carries the name A; the one that was cut lives on as Old.
+  ASSERT_TRUE(MoveFileW(Widen(Path("A")).c_str(), Widen(Path("Old")).c_str()));
+  dir.MakeDir("A");
+  Scripted().Requests.clear();
+  Pick("&Paste");
+  EXPECT_EQ(Scripted().Count("fileop"), 0);
+  ASSERT_EQ(Scripted().Count("message"), 1);
+  EXPECT_EQ(Scripted().Last().Text, Path("A\\") + "not found");
+  EXPECT_TRUE(Exists(Path("A")));
+  EXPECT_TRUE(Exists(Path("Old")));
+  EXPECT_FALSE(Exists(Path("B\\A")));
+  EXPECT_FALSE(tree->PasteReady);
+}
+
+TEST_F(DirTree21HostTest, TheMenuKeyActsOnTheNodeTheKeysHighlighted) {
+  dir.MakeDir("A\\Inner");
+  tree->Rebuild();
+  ClickLabel(Show("A\\Inner"));
+  tree->SetFocus();
+  // Each row starts where the one before it ended: Inner, A, B, the computer.
+  const struct {
+    WORD key;
+    std::string highlighted;
+    bool marked;  // Cut marks it: a folder, not the computer or a drive
+    bool shiftF10;  // the menu opened with Shift+F10, not the menu key
+  } rows[] = {
+      {VK_BACK, Path("A"), true, false},
+      {'B', Path("B"), true, true},  // typed: the next caption with that letter
+      {VK_HOME, "Drives", false, false},
+      {VK_END, "", false, true},  // the last drive
+  };
+  for (const auto& row : rows) {
+    PressKey(tree->Handle(), row.key);
+    PumpMessages();
+    const TTreeNode node = tree->Selected();
+    ASSERT_TRUE(node) << row.key;
+    const std::string shown = row.highlighted.empty() ? tree->GetPathOf(node) : row.highlighted;
+    EXPECT_EQ(tree->SelectedPath(), shown) << row.key;
+    EXPECT_EQ(list->Directory(), shown == "Drives" ? shown : shown + (shown.back() == '\\' ? "" : "\\")) << row.key;
+    if (row.highlighted.empty()) {
+      EXPECT_EQ(node.Level(), 1);
+    }
+    Scripted().Requests.clear();
+    tree->SourcePath.clear();
+    PickFromPopups("Cu&t");
+    if (row.shiftF10) PressKey(tree->Handle(), VK_F10, {.Shift = true});
+    else PressKey(tree->Handle(), VK_APPS);
+    ASSERT_EQ(Scripted().Count("popup"), 1) << row.key;
+    // The menu is enabled for the highlighted node, and Cut marks that one.
+    EXPECT_EQ(Scripted().Last().Items[4], row.marked ? "Cu&t" : "Cu&t [disabled]") << row.key;
+    EXPECT_EQ(tree->PasteReady, row.marked) << row.key;
+    EXPECT_EQ(tree->SourcePath, row.marked ? row.highlighted : "") << row.key;
+  }
+}
+
+TEST_F(DirTree21HostTest, AKeyPressedWhileAClickListsItsFolderKeepsItsHighlight) {
+  dir.MakeDir("A\\Inner");
+  tree->Rebuild();
+  const TTreeNode inner = Show("A\\Inner");
+  Show("B");
+  // Backspace comes in while the list reads Inner, as queued input runs then.
+  bool pressed = false;
+  tree->OnDirChange = [&](TComponent*, const std::string& path) {
+    if (pressed || path != Path("A\\Inner")) return;
+    pressed = true;
+    PressKey(tree->Handle(), VK_BACK);
+  };
+  ClickLabel(inner);
+  ASSERT_TRUE(pressed);
+  ASSERT_TRUE(tree->Selected());
+  EXPECT_EQ(tree->Selected().Text(), "A");
+  EXPECT_EQ(tree->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+}
+
+TEST_F(DirTree21HostTest, ARightClickCommandKeepsTheListOnTheClickedFolder) {
+  // A real right click on A, whose Folder Contents collapses the whole tree.
+  ClickLabel(Show("B"));
+  const TTreeNode a = Show("A");
+  POINT at = LabelPoint(a);
+  ClientToScreen(tree->Handle(), &at);
+  SetForegroundWindow(form->Handle());
+  SetCursorPos(at.x, at.y);
+  PickFromPopups("&Folder Contents");
+  INPUT press[2] = {};
+  press[0].type = press[1].type = INPUT_MOUSE;
+  press[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  press[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(2, press, sizeof(INPUT));
+  for (int i = 0; i < 100 && !tree->ContentsWindow(); ++i) {
+    PumpMessages();
+    Sleep(20);
+  }
+  ASSERT_TRUE(tree->ContentsWindow());
+  EXPECT_EQ(tree->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
 }
 
 TEST_F(DirTree21HostTest, TheEndOfAnEditAsTheTreeReportsItRenamesOnlyANewName) {
@@ -200,7 +334,7 @@ TEST_F(DirTree21HostTest, PublishedTreePropertiesAndTheDropEventReachTheHost) {
   tree->OnDragDrop = [&](TComponent* sender, TComponent* source, int, int) {
     dropped = sender == tree && source == tree ? tree->TargetPath : "";
   };
-  tree->SourcePath = Path("A");
+  tree->DragSourcePath = Path("A");
   const TTreeNode target = Show("B");
   RECT label{};
   TreeView_GetItemRect(tree->Handle(), target.ItemId(), &label, TRUE);

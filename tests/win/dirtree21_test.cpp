@@ -33,18 +33,6 @@ class DirTree21Test : public DirTree21Fixture {
     DirTree21Fixture::SetUp();
     dir.MakeDir("A\\Inner");
   }
-  void ClickLabel(TTreeNode node) {
-    const POINT pt = LabelPoint(node);
-    SendMessageW(tree->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    SendMessageW(tree->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-  }
-  POINT LabelPoint(TTreeNode node) const {
-    // Other folders of the temporary folder may push the node out of view.
-    TreeView_EnsureVisible(tree->Handle(), node.ItemId());
-    RECT rc{};
-    TreeView_GetItemRect(tree->Handle(), node.ItemId(), &rc, TRUE);
-    return {rc.left + 3, (rc.top + rc.bottom) / 2};
-  }
   std::vector<std::string> MenuItems() {
     Scripted().Requests.clear();
     tree->Menu()->Popup(100, 100);
@@ -175,13 +163,8 @@ TEST_F(DirTree21Test, TreeSizeCountsFilesOnceAndStopsAtALinkToAnAncestor) {
   EXPECT_NE(text.find("\"A\""), std::string::npos) << text;
   EXPECT_NE(report("B").find("0 Bytes\r\n     (i.e. 0.00 KB )"), std::string::npos);
 
-  if (!CreateSymbolicLinkW(Widen(Path("A\\Inner\\loop")).c_str(), Widen(Path("A")).c_str(),
-                          SYMBOLIC_LINK_FLAG_DIRECTORY))
-    GTEST_SKIP() << "no link to an ancestor folder could be made here (error " << GetLastError() << ")";
-  // Wine answers success without making the link.
-  const DWORD link = GetFileAttributesW(Widen(Path("A\\Inner\\loop")).c_str());
-  if (link == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "the link was reported made but is not there";
-  ASSERT_TRUE(link & FILE_ATTRIBUTE_REPARSE_POINT) << "the link reads as a plain folder: " << link;
+  if (!MakeFolderLink(Path("A\\Inner\\loop"), Path("A")))
+    GTEST_SKIP() << "no link to an ancestor folder can be made here: " << kNoLinkReason;
   EXPECT_NE(report("A").find(" =  800 Bytes\r\n"), std::string::npos);
 }
 
@@ -245,7 +228,7 @@ TEST_F(DirTree21Test, DropsCopyOrMoveListFilesAndTreeFolders) {
   EXPECT_TRUE(Exists(Path("B\\f2.txt")));
   // A folder of the tree dragged onto B: moved without Ctrl, also while the list shows it.
   list->SetDirectory(Path("A\\Inner\\"));
-  tree->SourcePath = Path("A\\Inner");
+  tree->DragSourcePath = Path("A\\Inner");
   b = Show("B");
   at = LabelPoint(b);
   tree->DragDrop(tree, at.x, at.y);
@@ -256,21 +239,25 @@ TEST_F(DirTree21Test, DropsCopyOrMoveListFilesAndTreeFolders) {
 TEST_F(DirTree21Test, OnlyFoldersAreDraggedAndDeleteTakesTheNodeGiven) {
   TTreeNode drive = Show("A");
   while (drive.Level() > 1) drive = drive.Parent();
-  tree->SourcePath.clear();
+  tree->DragSourcePath.clear();
   ClickLabel(drive);
-  EXPECT_TRUE(tree->SourcePath.empty());
+  EXPECT_TRUE(tree->DragSourcePath.empty());
   ASSERT_TRUE(tree->Selected());
   EXPECT_EQ(tree->Selected().Level(), 1);  // the drive stays selected
   ClickLabel(Show("A"));
-  EXPECT_EQ(tree->SourcePath, Path("A"));
+  EXPECT_EQ(tree->DragSourcePath, Path("A"));
 
   const TTreeNode inner = Show("A\\Inner");
   Show("B");
+  // Removed without the shell's notice, so no rebuild takes the node out instead.
+  Scripted().FileOpAnswer = [](SHFILEOPSTRUCTW& op) { return RemoveDirectoryW(op.pFrom) ? 0 : 1; };
   ASSERT_TRUE(tree->DeleteFolder(inner));
   EXPECT_FALSE(Exists(Path("A\\Inner")));
   EXPECT_TRUE(Exists(Path("B")));
   EXPECT_EQ(tree->SelectedPath(), Path("A"));
   EXPECT_EQ(list->Directory(), Path("A\\"));
+  ASSERT_TRUE(tree->Selected());
+  EXPECT_FALSE(tree->Selected().getFirstChild());  // Inner was A's only folder
   // The tree rebuilt while the shell's question is open: the parent is found by its path.
   dir.MakeDir("A\\Two");
   tree->Rebuild();
@@ -312,6 +299,80 @@ TEST_F(DirTree21Test, NotificationRebuildsAndShowsTheFolderAgain) {
   ASSERT_TRUE(tree->Selected().getFirstChild());
   EXPECT_EQ(tree->Selected().getFirstChild().Text(), "Made");
   EXPECT_EQ(list->Directory(), Path("B\\"));
+}
+
+TEST_F(DirTree21Test, TheLinkedListIsReadAgainBeforeAnyNodeWasSelected) {
+  list->SetDirectory(Path("A\\"));
+  ASSERT_TRUE(tree->SelectedPath().empty());
+  dir.Write("A\\later.txt", "l");
+  const std::string made = Path("B\\Made");
+  CreateDirectoryW(Widen(made).c_str(), nullptr);
+  SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(made).c_str(), nullptr);
+  PumpMessages();
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+  bool listed = false;
+  for (int i = 0; i < list->Count(); ++i) listed = listed || list->Item(i).Caption == "later.txt";
+  EXPECT_TRUE(listed);
+}
+
+TEST_F(DirTree21Test, FolderAndDriveEventsRebuildAndRereadOthersAreIgnored) {
+  const struct {
+    LONG event;
+    bool handled;
+  } rows[] = {
+      {SHCNE_MKDIR, true},         {SHCNE_RMDIR, true},      {SHCNE_RENAMEFOLDER, true},
+      {SHCNE_DRIVEADD, true},      {SHCNE_DRIVEREMOVED, true}, {SHCNE_CREATE, false},
+      {SHCNE_UPDATEDIR, false},    {SHCNE_ATTRIBUTES, false},
+  };
+  int n = 0;
+  for (const auto& row : rows) {
+    Show("B");
+    // Made behind the tree's and the list's back.
+    const std::string name = "n" + std::to_string(n++);
+    dir.MakeDir("B\\" + name);
+    dir.Write("B\\" + name + ".txt", "x");
+    SendMessageW(tree->ShellNotifyWindow(), WM_USER + 2, 0, row.event);
+    PumpMessages();
+    ASSERT_TRUE(tree->Selected()) << row.event;
+    EXPECT_EQ(tree->Selected().Text(), "B") << row.event;
+    TTreeNode child = tree->Selected().getFirstChild();
+    while (child && child.Text() != name) child = child.getNextSibling();
+    EXPECT_EQ(static_cast<bool>(child), row.handled) << row.event;
+    bool listed = false;
+    for (int i = 0; i < list->Count(); ++i) listed = listed || list->Item(i).Caption == name + ".txt";
+    EXPECT_EQ(listed, row.handled) << row.event;
+  }
+}
+
+TEST_F(DirTree21Test, AFolderLinkGoesAloneAndTheCleanUpNeverEntersIt) {
+  TTempDir outside;
+  outside.Write("kept.txt", "k");
+  if (!MakeFolderLink(Path("B\\link"), outside.Path()))
+    GTEST_SKIP() << "no folder link can be made here: " << kNoLinkReason;
+  // The shell is handed the link alone, and the folder it leads to keeps its file.
+  tree->Rebuild();
+  const TTreeNode link = Show("B\\link");
+  ASSERT_EQ(link.Text(), "link");
+  ASSERT_TRUE(tree->DeleteFolder(link));
+  ASSERT_EQ(Scripted().FileOps.size(), 1u);
+  EXPECT_EQ(Scripted().FileOps[0].From, Path("B\\link") + std::string(1, '\0'));
+  EXPECT_TRUE(Exists(outside.File("kept.txt")));
+  // So is the list's delete.
+  ASSERT_TRUE(MakeFolderLink(Path("B\\link2"), outside.Path()));
+  list->SetDirectory(Path("B\\"));
+  for (int i = 0; i < list->Count(); ++i) list->SetSelected(i, list->Item(i).Caption == "link2");
+  list->DeleteSelected();
+  ASSERT_EQ(Scripted().FileOps.size(), 2u);
+  EXPECT_EQ(Scripted().FileOps[1].From, Path("B\\link2") + std::string(1, '\0'));
+  EXPECT_TRUE(Exists(outside.File("kept.txt")));
+  // A temporary folder holding a link to the outside and one to itself is removed
+  // without touching either target.
+  {
+    TTempDir inner;
+    ASSERT_TRUE(MakeFolderLink(inner.File("out"), outside.Path()));
+    ASSERT_TRUE(MakeFolderLink(inner.File("self"), inner.Path()));
+  }
+  EXPECT_TRUE(Exists(outside.File("kept.txt")));
 }
 
 TEST_F(DirTree21Test, NetworkDrivesGoThroughTheSeamAndAnEmptyDriveSendsTheSelectionBack) {

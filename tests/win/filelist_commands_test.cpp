@@ -329,7 +329,7 @@ TEST_F(FilelistCommandsTest, PasteMovesOnlyWhatWasCutOrWhatAnotherProgramAsksToM
   ListTempDir();
   Select({"a.txt"});
   Press('X', {.Ctrl = true});
-  EXPECT_TRUE(ClipboardAsksMove(nullptr));  // other programs move it too
+  EXPECT_TRUE(ReadFilesFromClipboard(nullptr).Move);  // other programs move it too
   view->SetDirectory(dir.File("to"));
   Press('V', {.Ctrl = true});
   EXPECT_FALSE(Exists(a));
@@ -341,6 +341,38 @@ TEST_F(FilelistCommandsTest, PasteMovesOnlyWhatWasCutOrWhatAnotherProgramAsksToM
   Press('V', {.Ctrl = true});
   EXPECT_FALSE(Exists(c));
   EXPECT_TRUE(Exists(dir.File("to\\c.txt")));
+  // An offer of either, or of a copy, is copied.
+  for (const DWORD effect : {DWORD{DROPEFFECT_COPY | DROPEFFECT_MOVE}, DWORD{DROPEFFECT_COPY}}) {
+    const std::string d = dir.Write("d.txt", "d");
+    DeleteFileW(Widen(dir.File("to\\d.txt")).c_str());
+    PutOnClipboard(WideBlock({d}), effect);
+    Press('V', {.Ctrl = true});
+    EXPECT_TRUE(Exists(d)) << effect;
+    EXPECT_TRUE(Exists(dir.File("to\\d.txt"))) << effect;
+  }
+}
+
+TEST_F(FilelistCommandsTest, PasteLeavesAFileReplacedAfterItWasTaken) {
+  dir.MakeDir("to");
+  const std::string a = dir.Write("a.txt", "a");
+  const std::string b = dir.Write("b.txt", "b");
+  ListTempDir();
+  Select({"a.txt", "b.txt"});
+  Press('X', {.Ctrl = true});
+  view->SetDirectory(dir.File("to"));
+  // While a.txt is moved, b.txt is replaced by another file of its name.
+  Scripted().FileOpAnswer = [&](SHFILEOPSTRUCTW& op) {
+    if (Scripted().FileOps.size() == 1) {
+      DeleteFileW(Widen(b).c_str());
+      dir.Write("b.txt", "new");
+    }
+    return RealFileOperation(op);
+  };
+  Press('V', {.Ctrl = true});
+  EXPECT_TRUE(Exists(dir.File("to\\a.txt")));
+  EXPECT_TRUE(Exists(b));
+  EXPECT_FALSE(Exists(dir.File("to\\b.txt")));
+  EXPECT_EQ(Scripted().FileOps.size(), 1u);
 }
 
 TEST_F(FilelistCommandsTest, DroppedFilesAreCopiedOrStayPendingInTheDrivesView) {

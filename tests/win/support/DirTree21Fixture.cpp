@@ -29,3 +29,17 @@ TTreeNode DirTree21Fixture::Show(const std::string& relative) {
   tree->ShowPath(Path(relative));
   return tree->Selected();
 }
+
+POINT DirTree21Fixture::LabelPoint(TTreeNode node) const {
+  // Other folders of the temporary folder may push the node out of view.
+  TreeView_EnsureVisible(tree->Handle(), node.ItemId());
+  RECT rc{};
+  TreeView_GetItemRect(tree->Handle(), node.ItemId(), &rc, TRUE);
+  return {rc.left + 3, (rc.top + rc.bottom) / 2};
+}
+
+void DirTree21Fixture::ClickLabel(TTreeNode node) {
+  const POINT pt = LabelPoint(node);
+  SendMessageW(tree->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  SendMessageW(tree->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}

@@ -21,6 +21,9 @@ class DirTree21Fixture : public ::testing::Test {
   std::string Path(const std::string& relative) const { return dir.Path() + relative; }
   // Shows a folder of the temporary folder and returns its node.
   TTreeNode Show(const std::string& relative);
+  // A point on the node's caption, scrolled into view, and a left click there.
+  POINT LabelPoint(TTreeNode node) const;
+  void ClickLabel(TTreeNode node);
 
   TTempDir dir;
   std::unique_ptr<TForm> form;

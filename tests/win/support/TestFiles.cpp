@@ -17,7 +17,12 @@ void RemoveTree(const std::wstring& dir) {
       const std::wstring name = fd.cFileName;
       if (name == L"." || name == L"..") continue;
       const std::wstring full = dir + name;
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(full + L"\\");
+      // A link or junction goes itself and is never entered: it may lead to an
+      // ancestor (no end) or out of the temporary folder (someone else's files).
+      if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        RemoveDirectoryW(full.c_str());
+      else if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(full + L"\\");
       else {
         SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(full.c_str());
@@ -59,6 +64,16 @@ std::string TTempDir::MakeDir(std::string_view name) const {
   const std::string full = File(name);
   CreateDirectoryW(Widen(full).c_str(), nullptr);
   return full;
+}
+
+bool MakeFolderLink(const std::string& link, const std::string& target) {
+  constexpr DWORD kUnprivileged = 0x2;  // allowed without rights in developer mode
+  const std::wstring from = Widen(link), to = Widen(target);
+  if (!CreateSymbolicLinkW(from.c_str(), to.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY | kUnprivileged) &&
+      !CreateSymbolicLinkW(from.c_str(), to.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY))
+    return false;
+  const DWORD attributes = GetFileAttributesW(from.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 FILETIME UtcOfLocal(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {

@@ -23,6 +23,13 @@ class TTempDir {
   std::string path_;
 };
 
+// Makes `link` a symbolic link to the folder `target`; false when the platform made
+// none that reads as a link (Wine answers success and makes nothing).
+bool MakeFolderLink(const std::string& link, const std::string& target);
+// Why MakeFolderLink may make none, for a skipped test to say.
+inline constexpr const char* kNoLinkReason =
+    "Wine answers success and makes no link; Windows refuses without the right to make links";
+
 // The UTC file time whose local time is the given calendar time.
 FILETIME UtcOfLocal(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second = 0);
 
