@@ -89,6 +89,15 @@ TEST_F(DirTree21Test, ClickAndArrowKeysKeepTheListOnTheSelectedFolder) {
   EXPECT_EQ(tree->SelectedPath(), Path("A\\Inner"));
   EXPECT_EQ(list->Directory(), Path("A\\Inner\\"));
   EXPECT_EQ(dirChanges.back(), Path("A\\Inner"));
+  // A host's stored path stays until the highlight really moves: a key that moves
+  // nothing neither takes the node's path nor lists again.
+  tree->SetSelectedPath(Path("B"));
+  const std::size_t changes = dirChanges.size();
+  for (WORD still : {WORD{VK_SHIFT}, WORD{VK_CONTROL}, WORD{'Q'}}) PressKey(tree->Handle(), still);
+  PumpMessages();
+  EXPECT_EQ(tree->SelectedPath(), Path("B"));
+  EXPECT_EQ(dirChanges.size(), changes);
+  EXPECT_EQ(list->Directory(), Path("A\\Inner\\"));
 }
 
 TEST_F(DirTree21Test, WithoutDragDropAClickStillSelectsTheFolderThenDeselects) {
