@@ -104,19 +104,20 @@ void TDqDirTreeCombo28::SetUpWindowParts() {
   Btn->SetNumGlyphs(1);
 
   Tree->SetBounds(0, 0, 0, Tree->Height());
-  Tree->BuildRoot();
-  MarkStart("tree root");
   Tree->OnExpanding = [this](TComponent* sender, TTreeNode node, bool& allow) { NodeExpanding(sender, node, allow); };
   SetExpandRoot(true);
   Tree->SetReadOnly(true);
   Tree->SetEnabled(false);
   Tree->Hide();
-  if (!Tree->Selected()) {
-    const TTreeNode first = Tree->GetFirstNode();
-    SetShownImageIndex(first.ImageIndex());
-    SetText(first.Text());
-    Tree->SelectedPath = kDrivesToken;
-  }
+  // The box shows the computer from the folder itself: the nodes wait for the first
+  // drop-down, a read of the tree or the first idle moment after the window is painted.
+  std::string caption;
+  int image = -1;
+  ComputerFolderLook(Handle(), caption, image);
+  SetShownImageIndex(image);
+  SetText(caption);
+  Tree->SelectedPath = kDrivesToken;
+  if (Application) Application->WantIdle(Handle());
   hintWindow_->Apply(THintSettings{});
   UpdateEditRect();
 }
@@ -156,8 +157,7 @@ bool TDqDirTreeCombo28::ExpandRoot() const { return Tree->ExpandRoot; }
 
 void TDqDirTreeCombo28::SetExpandRoot(bool value) {
   Tree->ExpandRoot = value;
-  if (value)
-    if (TTreeNode first = Tree->GetFirstNode()) first.Expand(false);
+  if (value) Tree->ExpandRootNode();
 }
 
 bool TDqDirTreeCombo28::HideSelection() const { return Tree->HideSelection(); }
@@ -226,10 +226,17 @@ void TDqDirTreeCombo28::OpenPath(const std::string& path) {
 void TDqDirTreeCombo28::ShowPath(const std::string& path) {
   if (path.size() <= 1 || !IsExistingFolder(path)) return;
   const std::string folder = WithTrailingBackslash(path);
-  Tree->LocatePath(folder);
-  if (const TTreeNode node = Tree->Selected()) {
-    SetShownImageIndex(node.ImageIndex());
-    SetText(node.Text());
+  std::string caption;
+  int image = 0;
+  if (Tree->LocateLater(folder, caption, image)) {
+    SetShownImageIndex(image);
+    SetText(caption);
+  } else {
+    Tree->LocatePath(folder);
+    if (const TTreeNode node = Tree->Selected()) {
+      SetShownImageIndex(node.ImageIndex());
+      SetText(node.Text());
+    }
   }
   if (!SameTextNoCase(Tree->SelectedPath, folder)) Tree->SelectedPath = folder;
   PathChange(this);
@@ -253,11 +260,18 @@ void TDqDirTreeCombo28::ShowPickedFolder() {
 }
 
 void TDqDirTreeCombo28::ShowRoot() {
-  const TTreeNode root = Tree->GetFirstNode();
-  if (!root) return;
-  Tree->SetSelected(root);
-  SetShownImageIndex(root.ImageIndex());
-  SetText(root.Text());
+  std::string caption;
+  int image = 0;
+  if (Tree->SelectRootLater(caption, image)) {
+    SetShownImageIndex(image);
+    SetText(caption);
+  } else {
+    const TTreeNode root = Tree->GetFirstNode();
+    if (!root) return;
+    Tree->SetSelected(root);
+    SetShownImageIndex(root.ImageIndex());
+    SetText(root.Text());
+  }
   Tree->SelectedPath = kDrivesToken;
   PathChange(this);
 }

@@ -11,6 +11,7 @@
 bool TDqDirTreeCombo28::DroppedDown() const { return Tree->Enabled(); }
 
 void TDqDirTreeCombo28::DropDown() {
+  Tree->MakeNodes();
   if (CanFocus()) SetFocus();
   // Below the box, or above it when the screen ends first.
   POINT at{Left(), Top() + Height()};
@@ -113,6 +114,10 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       PaintIcon();
       return r;
     }
+    case kIdleMessage:
+      Tree->MakeNodes();
+      MarkStart("idle: drop-down tree");
+      return 0;
     case WM_KEYDOWN: {
       WORD key = static_cast<WORD>(wParam);
       if (!KeyDown(key)) return 0;
@@ -166,7 +171,7 @@ void TDqDirTreeCombo28::MouseEnter() {
     SetShowHint(false);
     return;
   }
-  hintWindow_->SetText(Tree->Selected() ? "SelectedPath =\r" + Tree->SelectedPath : "Selected = nil");
+  hintWindow_->SetText(Tree->HasSelection() ? "SelectedPath =\r" + Tree->SelectedPath : "Selected = nil");
   SetShowHint(true);
 }
 
