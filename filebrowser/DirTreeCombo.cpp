@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/DirTreeView.h"
 #include "filebrowser/DqSpeedButton.h"
@@ -109,13 +111,10 @@ void TDqDirTreeCombo28::SetUpWindowParts() {
   Tree->SetReadOnly(true);
   Tree->SetEnabled(false);
   Tree->Hide();
-  // The box shows the computer from the folder itself: the nodes wait for the first
-  // drop-down, a read of the tree or the first idle moment after the window is painted.
-  std::string caption;
-  int image = -1;
-  ComputerFolderLook(Handle(), caption, image);
-  SetShownImageIndex(image);
-  SetText(caption);
+  // The box shows the computer, from the folder itself when first read or painted: the
+  // nodes wait for the first drop-down, a read of the tree or the first idle moment after
+  // the window is painted.
+  computerTextPending_ = computerIconPending_ = true;
   Tree->SelectedPath = kDrivesToken;
   if (Application) Application->WantIdle(Handle());
   hintWindow_->Apply(THintSettings{});
@@ -174,9 +173,31 @@ void TDqDirTreeCombo28::SetTreeHeight(int height) { Tree->SetHeight(height); }
 
 HIMAGELIST TDqDirTreeCombo28::Images() const { return images_->Handle(); }
 
-bool TDqDirTreeCombo28::IconShown() const { return shownImageIndex_ >= 0 && shownImageIndex_ < images_->Count(); }
+void TDqDirTreeCombo28::ShowComputerIfPending() {
+  if (!computerTextPending_ && !computerIconPending_) return;
+  const bool text = std::exchange(computerTextPending_, false), icon = std::exchange(computerIconPending_, false);
+  std::string caption;
+  int image = -1;
+  if (!ComputerFolderLook(Handle(), caption, image)) return;
+  if (icon) SetShownImageIndex(image);
+  if (text) SetText(caption);
+}
+
+// A read of the box: what it shows is made first (the object is not changed as a host sees it).
+int TDqDirTreeCombo28::ShownImageIndex() const {
+  const_cast<TDqDirTreeCombo28*>(this)->ShowComputerIfPending();
+  return shownImageIndex_;
+}
+
+bool TDqDirTreeCombo28::IconShown() const {
+  const_cast<TDqDirTreeCombo28*>(this)->ShowComputerIfPending();
+  return IconInRange();
+}
+
+bool TDqDirTreeCombo28::IconInRange() const { return shownImageIndex_ >= 0 && shownImageIndex_ < images_->Count(); }
 
 void TDqDirTreeCombo28::SetShownImageIndex(int index) {
+  computerIconPending_ = false;
   if (index == shownImageIndex_) return;
   shownImageIndex_ = index;
   UpdateEditRect();
@@ -189,7 +210,7 @@ void TDqDirTreeCombo28::SetSelectedNode(TTreeNode node) { Tree->SetSelected(node
 
 void TDqDirTreeCombo28::UpdateEditRect() {
   if (!Btn) return;
-  RECT rect{IconShown() ? 23 : 0, 0, ClientWidth() - Btn->Width() - 2, ClientHeight() + 1};
+  RECT rect{IconInRange() ? 23 : 0, 0, ClientWidth() - Btn->Width() - 2, ClientHeight() + 1};
   SetFormattingRectNP(rect);
 }
 

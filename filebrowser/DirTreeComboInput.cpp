@@ -109,12 +109,21 @@ bool TDqDirTreeCombo28::KeyDown(WORD& key) {
 
 LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_SETTEXT:
+      computerTextPending_ = false;
+      break;
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+      ShowComputerIfPending();
+      break;
     case WM_PAINT: {
+      ShowComputerIfPending();
       const LRESULT r = TEdit::WndProc(msg, wParam, lParam);
       PaintIcon();
       return r;
     }
     case kIdleMessage:
+      ShowComputerIfPending();
       Tree->MakeNodes();
       MarkStart("idle: drop-down tree");
       return 0;
@@ -158,7 +167,7 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TDqDirTreeCombo28::PaintIcon() {
   HideCaret(Handle());
-  if (!IconShown()) return;
+  if (!IconInRange()) return;
   const int y = ClientHeight() / 2 - 8;
   canvas_.Paint([&](HDC dc) { images_->Draw(dc, 5, y, shownImageIndex_, true); });
 }
