@@ -48,6 +48,9 @@ TEST_F(DirTreeComboTest, BeforeTheFirstDropDownEveryAnswerIsThatOfATreeMadeAtOnc
   const std::string root = dir.Path().substr(0, 3);
   std::string lower = dir.Path() + "a\\b\\";
   for (std::size_t i = 3; i < lower.size(); ++i) lower[i] = static_cast<char>(std::tolower(lower[i]));
+  // A folder whose picture is its own.
+  wchar_t documents[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), S_OK);
   using TStep = std::function<void(TDqDirTreeCombo28&)>;
   const TStep notify = [&](TDqDirTreeCombo28&) {
     // Sent once: both combos hear it.
@@ -64,6 +67,7 @@ TEST_F(DirTreeComboTest, BeforeTheFirstDropDownEveryAnswerIsThatOfATreeMadeAtOnc
       {"two folders", {[&](auto& c) { c.ShowPath(Path("Other")); }, [&](auto& c) { c.ShowPath(deep); }}, false},
       {"other case", {[&](auto& c) { c.ShowPath(lower); }}, false},
       {"drive root", {[&](auto& c) { c.ShowPath(root); }}, false},
+      {"special folder", {[&](auto& c) { c.ShowPath(Narrow(documents)); }}, false},
       {"rebuilt", {[&](auto& c) { c.ShowPath(deep); }, [](auto& c) { c.ResetTree(); }}, false},
       {"rebuilt then shown", {[](auto& c) { c.ResetTree(); }, [&](auto& c) { c.ShowPath(deep); }}, false},
       {"notification", {[&](auto& c) { c.ShowPath(deep); }, notify}, false},
