@@ -2,7 +2,8 @@
 // is started with SCRIVLET_START_TRACE naming a file and notes there when each phase
 // ended (milliseconds after its process was created), up to its first idle moment.
 // Beside it, from outside: the same start, Wine's Notepad and an empty window program
-// started until visible and idle, which shows what any start costs here.
+// started until visible and idle, which shows what any start costs here. The phases after
+// "first idle" are the work the start put off until the window was shown and painted.
 // Usage: bench_phases <scrivlet.exe> <notepad.exe> <bare window.exe> <trace file>
 // <label>=<folder> ...; prints a table of the phases' medians, one column per folder.
 #include <windows.h>
@@ -83,6 +84,7 @@ struct TColumn {
   std::string Label;
   std::map<std::string, double> Phase;  // median ms of each phase's own time
   double Total = 0;                      // median ms until idle, inside
+  double FirstIdle = 0;                  // median ms until the loop was first idle: the work put off for it follows
   double Fastest = 0;                    // the least ms until idle, inside: the start least disturbed
   double Outside = 0;                    // median ms until idle, outside
   double Search = 0;                     // median ms of a bare search of the folder
@@ -93,7 +95,7 @@ TColumn TracePhases(const std::wstring& exe, const std::wstring& folder, const s
   // Warm-up: the program's file, the file system's caches and the shell's first use.
   for (int r = 0; r < 2; ++r) Start(exe, folder, trace);
   std::map<std::string, std::vector<double>> own;
-  std::vector<double> totals, outside;
+  std::vector<double> totals, outside, firstIdle;
   for (int r = 0; r < bench::kRuns; ++r) {
     const TRun run = Start(exe, folder, trace);
     // A phase noted more than once in a start counts with the sum of its times.
@@ -101,6 +103,7 @@ TColumn TracePhases(const std::wstring& exe, const std::wstring& folder, const s
     double before = 0;
     for (const auto& [phase, ms] : run.Marks) {
       if (std::find(order.begin(), order.end(), phase) == order.end()) order.push_back(phase);
+      if (phase == "first idle") firstIdle.push_back(ms);
       sums[phase] += ms - before;
       before = ms;
     }
@@ -111,6 +114,7 @@ TColumn TracePhases(const std::wstring& exe, const std::wstring& folder, const s
   TColumn column;
   for (auto& [phase, v] : own) column.Phase[phase] = bench::Median(v);
   column.Total = bench::Median(totals);
+  if (!firstIdle.empty()) column.FirstIdle = bench::Median(firstIdle);
   column.Fastest = *std::min_element(totals.begin(), totals.end());
   column.Outside = bench::Median(outside);
   std::wstring pattern = folder;
@@ -152,7 +156,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf("\n");
   }
-  std::printf("  %-20s", "until idle, inside");
+  std::printf("  %-20s", "until first idle");
+  for (const TColumn& c : columns) std::printf(" %12.1f", c.FirstIdle);
+  std::printf("\n  %-20s", "until idle, inside");
   for (const TColumn& c : columns) std::printf(" %12.1f", c.Total);
   std::printf("\n  %-20s", "fastest, inside");
   for (const TColumn& c : columns) std::printf(" %12.1f", c.Fastest);

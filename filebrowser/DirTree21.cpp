@@ -68,7 +68,6 @@ void TDqDirTree21::Loaded() {
 
 void TDqDirTree21::BuildMenu() {
   menu_ = Create<TDqDirTree21PopUp>(this);
-  menu_->BuildMenu();
   menu_->SetAutoPopup(true);
   SetPopupMenu(menu_);
   popUpMenuEnabled_ = true;
@@ -115,6 +114,8 @@ void TDqDirTree21::SetLanguage(TLanguage value) {
   TreeLanguage = value;
   if (!HandleAllocated()) return;  // the constructor builds the menu itself
   LoadStandaloneTreeMessages();
+  // A menu made already is made again in the new language; one never wanted stays unmade.
+  const bool made = menu_ && menu_->Built();
   if (menu_) {
     SetPopupMenu(nullptr);
     TDqDirTree21PopUp* old = menu_;
@@ -123,6 +124,7 @@ void TDqDirTree21::SetLanguage(TLanguage value) {
   }
   if (Application) Application->ProcessMessages();
   BuildMenu();
+  if (made) menu_->BuildMenu();
   RecreateWnd();
 }
 

@@ -29,22 +29,24 @@ bool SeparatorAfter(std::size_t i) { return i == 2 || i == 5 || i == 7 || i == 9
 }  // namespace
 
 TDqDirTree21PopUp::TDqDirTree21PopUp(TComponent* owner)
-    : TPopupMenu(owner), tree_(dynamic_cast<TDqDirTree21*>(owner)) {
-  const HINSTANCE module = GetModuleHandleW(nullptr);
-  for (std::size_t i = 0; i < glyphs_.size(); ++i)
-    glyphs_[i].reset(static_cast<HBITMAP>(
-        LoadImageW(module, kCommands[i].Picture, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
-}
+    : TPopupMenu(owner), tree_(dynamic_cast<TDqDirTree21*>(owner)), language_(TreeLanguage) {}
 
 TDqDirTree21PopUp::~TDqDirTree21PopUp() {
-  // The items go before the pictures they show.
+  // The items go before the pictures they show (none were made when none were wanted).
+  built_ = true;
   Items().Clear();
   DestroyComponents();
 }
 
 void TDqDirTree21PopUp::BuildMenu() {
+  if (built_) return;
+  built_ = true;
+  const HINSTANCE module = GetModuleHandleW(nullptr);
+  for (std::size_t i = 0; i < glyphs_.size(); ++i)
+    glyphs_[i].reset(static_cast<HBITMAP>(
+        LoadImageW(module, kCommands[i].Picture, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
   for (std::size_t i = 0; i < captions_.size(); ++i)
-    captions_[i] = std::string(LanguageText(kCommands[i].Caption, TreeLanguage));
+    captions_[i] = std::string(LanguageText(kCommands[i].Caption, language_));
   for (std::size_t i = 0; i < captions_.size(); ++i) {
     TMenuItem* item = Create<TMenuItem>(this);
     item->SetCaption(captions_[i]);
@@ -61,7 +63,8 @@ void TDqDirTree21PopUp::BuildMenu() {
   }
 }
 
-TMenuItem* TDqDirTree21PopUp::FindItem(const std::string& name) const {
+TMenuItem* TDqDirTree21PopUp::FindItem(const std::string& name) {
+  BuildMenu();
   for (int i = 0; i < ComponentCount(); ++i)
     if (Component(i)->Name() == name) return dynamic_cast<TMenuItem*>(Component(i));
   return nullptr;

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/DirTreeView.h"
 #include "filebrowser/DqSpeedButton.h"
@@ -104,19 +106,17 @@ void TDqDirTreeCombo28::SetUpWindowParts() {
   Btn->SetNumGlyphs(1);
 
   Tree->SetBounds(0, 0, 0, Tree->Height());
-  Tree->BuildRoot();
-  MarkStart("tree root");
   Tree->OnExpanding = [this](TComponent* sender, TTreeNode node, bool& allow) { NodeExpanding(sender, node, allow); };
   SetExpandRoot(true);
   Tree->SetReadOnly(true);
   Tree->SetEnabled(false);
   Tree->Hide();
-  if (!Tree->Selected()) {
-    const TTreeNode first = Tree->GetFirstNode();
-    SetShownImageIndex(first.ImageIndex());
-    SetText(first.Text());
-    Tree->SelectedPath = kDrivesToken;
-  }
+  // The box shows the computer, from the folder itself when first read or painted: the
+  // nodes wait for the first drop-down, a read of the tree or the first idle moment after
+  // the window is painted.
+  computerTextPending_ = computerIconPending_ = true;
+  Tree->SelectedPath = kDrivesToken;
+  if (Application) Application->WantIdle(Handle());
   hintWindow_->Apply(THintSettings{});
   UpdateEditRect();
 }
@@ -156,8 +156,7 @@ bool TDqDirTreeCombo28::ExpandRoot() const { return Tree->ExpandRoot; }
 
 void TDqDirTreeCombo28::SetExpandRoot(bool value) {
   Tree->ExpandRoot = value;
-  if (value)
-    if (TTreeNode first = Tree->GetFirstNode()) first.Expand(false);
+  if (value) Tree->ExpandRootNode();
 }
 
 bool TDqDirTreeCombo28::HideSelection() const { return Tree->HideSelection(); }
@@ -174,9 +173,31 @@ void TDqDirTreeCombo28::SetTreeHeight(int height) { Tree->SetHeight(height); }
 
 HIMAGELIST TDqDirTreeCombo28::Images() const { return images_->Handle(); }
 
-bool TDqDirTreeCombo28::IconShown() const { return shownImageIndex_ >= 0 && shownImageIndex_ < images_->Count(); }
+void TDqDirTreeCombo28::ShowComputerIfPending() {
+  if (!computerTextPending_ && !computerIconPending_) return;
+  const bool text = std::exchange(computerTextPending_, false), icon = std::exchange(computerIconPending_, false);
+  std::string caption;
+  int image = -1;
+  if (!ComputerFolderLook(Handle(), caption, image)) return;
+  if (icon) SetShownImageIndex(image);
+  if (text) SetText(caption);
+}
+
+// A read of the box: what it shows is made first (the object is not changed as a host sees it).
+int TDqDirTreeCombo28::ShownImageIndex() const {
+  const_cast<TDqDirTreeCombo28*>(this)->ShowComputerIfPending();
+  return shownImageIndex_;
+}
+
+bool TDqDirTreeCombo28::IconShown() const {
+  const_cast<TDqDirTreeCombo28*>(this)->ShowComputerIfPending();
+  return IconInRange();
+}
+
+bool TDqDirTreeCombo28::IconInRange() const { return shownImageIndex_ >= 0 && shownImageIndex_ < images_->Count(); }
 
 void TDqDirTreeCombo28::SetShownImageIndex(int index) {
+  computerIconPending_ = false;
   if (index == shownImageIndex_) return;
   shownImageIndex_ = index;
   UpdateEditRect();
@@ -189,7 +210,7 @@ void TDqDirTreeCombo28::SetSelectedNode(TTreeNode node) { Tree->SetSelected(node
 
 void TDqDirTreeCombo28::UpdateEditRect() {
   if (!Btn) return;
-  RECT rect{IconShown() ? 23 : 0, 0, ClientWidth() - Btn->Width() - 2, ClientHeight() + 1};
+  RECT rect{IconInRange() ? 23 : 0, 0, ClientWidth() - Btn->Width() - 2, ClientHeight() + 1};
   SetFormattingRectNP(rect);
 }
 
@@ -226,10 +247,17 @@ void TDqDirTreeCombo28::OpenPath(const std::string& path) {
 void TDqDirTreeCombo28::ShowPath(const std::string& path) {
   if (path.size() <= 1 || !IsExistingFolder(path)) return;
   const std::string folder = WithTrailingBackslash(path);
-  Tree->LocatePath(folder);
-  if (const TTreeNode node = Tree->Selected()) {
-    SetShownImageIndex(node.ImageIndex());
-    SetText(node.Text());
+  std::string caption;
+  int image = 0;
+  if (Tree->LocateLater(folder, caption, image)) {
+    SetShownImageIndex(image);
+    SetText(caption);
+  } else {
+    Tree->LocatePath(folder);
+    if (const TTreeNode node = Tree->Selected()) {
+      SetShownImageIndex(node.ImageIndex());
+      SetText(node.Text());
+    }
   }
   if (!SameTextNoCase(Tree->SelectedPath, folder)) Tree->SelectedPath = folder;
   PathChange(this);
@@ -253,11 +281,18 @@ void TDqDirTreeCombo28::ShowPickedFolder() {
 }
 
 void TDqDirTreeCombo28::ShowRoot() {
-  const TTreeNode root = Tree->GetFirstNode();
-  if (!root) return;
-  Tree->SetSelected(root);
-  SetShownImageIndex(root.ImageIndex());
-  SetText(root.Text());
+  std::string caption;
+  int image = 0;
+  if (Tree->SelectRootLater(caption, image)) {
+    SetShownImageIndex(image);
+    SetText(caption);
+  } else {
+    const TTreeNode root = Tree->GetFirstNode();
+    if (!root) return;
+    Tree->SetSelected(root);
+    SetShownImageIndex(root.ImageIndex());
+    SetText(root.Text());
+  }
   Tree->SelectedPath = kDrivesToken;
   PathChange(this);
 }

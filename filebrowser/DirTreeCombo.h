@@ -55,7 +55,7 @@ class TDqDirTreeCombo28 : public TEdit {
   int TreeHeight() const;
   void SetTreeHeight(int height);
   // The system icon drawn at the box's left end; none when out of the image list's range.
-  int ShownImageIndex() const { return shownImageIndex_; }
+  int ShownImageIndex() const;
   void SetShownImageIndex(int index);
   bool IconShown() const;
   const std::string& LastOpenedPath() const { return lastOpenedPath_; }
@@ -112,6 +112,10 @@ class TDqDirTreeCombo28 : public TEdit {
   void NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion);
   bool ShellNotifyWndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void PaintIcon();
+  // The box shows the computer until a folder is shown; its caption and picture are asked
+  // of the shell only when the box is read or painted first, since a start shows its folder.
+  void ShowComputerIfPending();
+  bool IconInRange() const;
   void CloseTree();
   void MouseEnter();
   void MouseLeave();
@@ -130,4 +134,6 @@ class TDqDirTreeCombo28 : public TEdit {
   std::unique_ptr<THintWindow> hintWindow_;
   bool showHint_ = false;
   bool mouseInside_ = false;
+  bool computerTextPending_ = false;
+  bool computerIconPending_ = false;
 };

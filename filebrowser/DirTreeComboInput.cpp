@@ -11,6 +11,7 @@
 bool TDqDirTreeCombo28::DroppedDown() const { return Tree->Enabled(); }
 
 void TDqDirTreeCombo28::DropDown() {
+  Tree->MakeNodes();
   if (CanFocus()) SetFocus();
   // Below the box, or above it when the screen ends first.
   POINT at{Left(), Top() + Height()};
@@ -108,11 +109,24 @@ bool TDqDirTreeCombo28::KeyDown(WORD& key) {
 
 LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_SETTEXT:
+      computerTextPending_ = false;
+      break;
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+      ShowComputerIfPending();
+      break;
     case WM_PAINT: {
+      ShowComputerIfPending();
       const LRESULT r = TEdit::WndProc(msg, wParam, lParam);
       PaintIcon();
       return r;
     }
+    case kIdleMessage:
+      ShowComputerIfPending();
+      Tree->MakeNodes();
+      MarkStart("idle: drop-down tree");
+      return 0;
     case WM_KEYDOWN: {
       WORD key = static_cast<WORD>(wParam);
       if (!KeyDown(key)) return 0;
@@ -153,7 +167,7 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TDqDirTreeCombo28::PaintIcon() {
   HideCaret(Handle());
-  if (!IconShown()) return;
+  if (!IconInRange()) return;
   const int y = ClientHeight() / 2 - 8;
   canvas_.Paint([&](HDC dc) { images_->Draw(dc, 5, y, shownImageIndex_, true); });
 }
@@ -166,7 +180,7 @@ void TDqDirTreeCombo28::MouseEnter() {
     SetShowHint(false);
     return;
   }
-  hintWindow_->SetText(Tree->Selected() ? "SelectedPath =\r" + Tree->SelectedPath : "Selected = nil");
+  hintWindow_->SetText(Tree->HasSelection() ? "SelectedPath =\r" + Tree->SelectedPath : "Selected = nil");
   SetShowHint(true);
 }
 

@@ -30,7 +30,7 @@ bool TDqDirTreeCombo28::ShellNotifyWndProc(UINT msg, WPARAM, LPARAM lParam, LRES
   if (!IsFolderEvent(lParam)) return true;
   TLockWindowUpdate lock(Handle());
   ResetTreeAfresh();
-  if (TTreeNode first = Tree->GetFirstNode(); first && !first.Expanded()) first.Expand(false);
+  Tree->ExpandRootNode();
   if (!path.empty()) ShowPath(path);
   if (FileList()) ListInFileList(path);
   return true;

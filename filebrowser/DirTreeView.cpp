@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "filebrowser/DirTreeCombo.h"
@@ -67,9 +68,50 @@ void TDqDirTreeView::HandleCreated() {
 // ---- building and listing -------------------------------------------------------------
 
 void TDqDirTreeView::BuildRoot() {
+  if (!nodesMade_) {
+    rootExpandPending_ = rootSelectPending_ = false;
+    locatePending_.clear();
+    return;
+  }
   TTreeViewUpdate update(*this);
   Clear();
   AddDriveNodes(*this, AddComputerNode(*this));
+}
+
+void TDqDirTreeView::MakeNodes() {
+  if (nodesMade_) return;
+  nodesMade_ = true;
+  TTreeViewUpdate update(*this);
+  BuildRoot();
+  if (rootExpandPending_) ExpandRootNode();
+  if (!locatePending_.empty()) LocateNodes(*this, std::exchange(locatePending_, {}));
+  if (rootSelectPending_) SetSelected(GetFirstNode());
+}
+
+void TDqDirTreeView::ExpandRootNode() {
+  if (!nodesMade_) {
+    rootExpandPending_ = true;
+    return;
+  }
+  if (TTreeNode first = GetFirstNode(); first && !first.Expanded()) first.Expand(false);
+}
+
+bool TDqDirTreeView::HasSelection() const {
+  if (!nodesMade_) return rootSelectPending_ || !locatePending_.empty();
+  return ItemMessage(TVM_GETNEXTITEM, TVGN_CARET, 0) != 0;
+}
+
+bool TDqDirTreeView::LocateLater(const std::string& path, std::string& caption, int& image) {
+  if (nodesMade_ || !LocatedNodeLook(path, caption, image)) return false;
+  locatePending_ = path;
+  rootSelectPending_ = false;
+  return true;
+}
+
+bool TDqDirTreeView::SelectRootLater(std::string& caption, int& image) {
+  if (nodesMade_ || !ComputerFolderLook(Handle(), caption, image)) return false;
+  rootSelectPending_ = true;
+  return true;
 }
 
 void TDqDirTreeView::NodeExpanding(TComponent*, TTreeNode node, bool&) {

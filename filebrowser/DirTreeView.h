@@ -23,8 +23,23 @@ class TDqDirTreeView : public TCustomTreeView {
   bool ExpandRoot = true;
   bool MouseInside = false;
 
-  // Clears all nodes; adds the computer and one node per drive.
+  // Clears all nodes; adds the computer and one node per drive. Before the nodes are
+  // made (MakeNodes) it only forgets what they were asked to show.
   void BuildRoot();
+  // Makes the nodes a closed drop-down has put off: the root, its expansion (ExpandRootNode)
+  // and the last LocateLater. Reading a node makes them too; later calls do nothing.
+  void MakeNodes();
+  bool NodesMade() const { return nodesMade_; }
+  // Whether a node is selected, or will be once the nodes are made; makes none.
+  bool HasSelection() const;
+  // Expands the first node, or has MakeNodes expand it.
+  void ExpandRootNode();
+  // Before the nodes are made: has MakeNodes locate `path` (which ends in "\") and gives the
+  // caption and picture its node will have. False, and nothing put off, when the nodes are
+  // made or only a listing can tell what the path's node is.
+  bool LocateLater(const std::string& path, std::string& caption, int& image);
+  // The same for selecting the first node (the computer), after what was put off before.
+  bool SelectRootLater(std::string& caption, int& image);
   // Lists a node's sub-folders the first time it opens.
   void NodeExpanding(TComponent* sender, TTreeNode node, bool& allowExpansion);
   void GetNodePath(TTreeNode node);
@@ -52,6 +67,7 @@ class TDqDirTreeView : public TCustomTreeView {
   void Expand(TTreeNode node) override;
   // A folder node about to be shown: has it sub-folders?
   bool HasChildrenWhenShown(TTreeNode node) override;
+  void NodesWanted() override { MakeNodes(); }
 
  private:
   void MouseEnter();
@@ -63,4 +79,10 @@ class TDqDirTreeView : public TCustomTreeView {
   int scanCount_ = 0;
   TTreeNode justListed_;
   TFolderIconCache folderIcons_;
+  // Until the first node is read, the start shows only the box: the shell's drive names,
+  // pictures and special folders are asked for when the drop-down is first needed.
+  bool nodesMade_ = false;
+  bool rootExpandPending_ = false;
+  std::string locatePending_;
+  bool rootSelectPending_ = false;
 };

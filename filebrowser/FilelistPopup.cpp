@@ -21,7 +21,6 @@ enum TGlyph { gOpen, gView, gSendTo, gCut, gCopy, gPaste, gRename, gDelete, gPro
 constexpr char kSendToPrefix[] = "Send_To";
 constexpr int kFirstShortcutTag = 34;
 
-std::string Caption(TStringKey key) { return std::string(LanguageText(key, ListLanguage)); }
 
 // The number after "Send_To" in an item name, -1 when there is none.
 int SendToNumber(const std::string& name) {
@@ -36,20 +35,18 @@ int SendToNumber(const std::string& name) {
 }
 }  // namespace
 
-TDqFilelistView28PopUp::TDqFilelistView28PopUp(TComponent* owner) : TPopupMenu(owner) {
+TDqFilelistView28PopUp::TDqFilelistView28PopUp(TComponent* owner) : TPopupMenu(owner), language_(ListLanguage) {
   // Named by attributes alone: without them the shell looks at the current folder,
   // which costs a reading of it when the folder is big.
   SHFILEINFOW info{};
   const auto list = reinterpret_cast<HIMAGELIST>(
       SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
   if (list) SetImages(list);  // the shell's list, shared: never destroyed here
-  const HINSTANCE module = GetModuleHandleW(nullptr);
-  for (std::size_t i = 0; i < glyphs_.size(); ++i)
-    glyphs_[i].reset(static_cast<HBITMAP>(LoadImageW(module, kGlyphNames[i], IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
 }
 
 TDqFilelistView28PopUp::~TDqFilelistView28PopUp() {
-  // The items go before the glyphs they show.
+  // The items go before the glyphs they show (none were made when none were wanted).
+  built_ = true;
   Items().Clear();
   DestroyComponents();
 }
@@ -78,7 +75,16 @@ TMenuItem* TDqFilelistView28PopUp::AddTo(TMenuItem& parent, const std::string& c
   return item;
 }
 
+std::string TDqFilelistView28PopUp::Caption(TStringKey key) const {
+  return std::string(LanguageText(key, language_));
+}
+
 void TDqFilelistView28PopUp::BuildMenu() {
+  if (built_) return;
+  built_ = true;
+  const HINSTANCE module = GetModuleHandleW(nullptr);
+  for (std::size_t i = 0; i < glyphs_.size(); ++i)
+    glyphs_[i].reset(static_cast<HBITMAP>(LoadImageW(module, kGlyphNames[i], IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
   TMenuItem& root = Items();
   AddTo(root, Caption(TStringKey::MnuListOpen), gOpen, 1, "ItemOpen");
   AddTo(root, Caption(TStringKey::MnuListView), gView, 2, "ItemView");
@@ -142,7 +148,8 @@ bool TDqFilelistView28PopUp::ShellFolderPath(HWND owner, std::string& path, int 
   return true;
 }
 
-TMenuItem* TDqFilelistView28PopUp::FindItem(const std::string& name) const {
+TMenuItem* TDqFilelistView28PopUp::FindItem(const std::string& name) {
+  BuildMenu();
   for (int i = 0; i < ComponentCount(); ++i)
     if (Component(i)->Name() == name) return dynamic_cast<TMenuItem*>(Component(i));
   return nullptr;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "filebrowser/lang/DqConsts.h"
+#include "filebrowser/lang/Language.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Menu.h"
 
@@ -22,10 +24,15 @@ class TDqFilelistView28PopUp : public TPopupMenu {
   TDqFilelistView28* FileListView() const { return fileListView_; }
   void SetFileListView(TDqFilelistView28* view) { fileListView_ = view; }
   // Full paths of the shortcuts of the Send To submenu, in submenu order.
-  const std::vector<std::string>& SendToPaths() const { return sendToPaths_; }
+  const std::vector<std::string>& SendToPaths() {
+    BuildMenu();
+    return sendToPaths_;
+  }
 
-  // Creates every item in the list language, the Send To entries included. Once.
+  // Creates every item in the list language, the Send To entries included, with their
+  // pictures. Once: the menu makes them when first shown or read (ItemsWanted).
   void BuildMenu();
+  bool Built() const { return built_; }
   TMenuItem* MakeItem(const std::string& caption, TShortCut shortCut, HBITMAP glyph, int tag, const std::string& name,
                       TNotifyEvent onClick, int groupIndex, bool enabled, bool checked);
   // One Send To entry per shortcut in the user's Send To folder.
@@ -38,13 +45,20 @@ class TDqFilelistView28PopUp : public TPopupMenu {
   // Runs the item's command on the list.
   void ItemClick(TComponent* sender);
   // The item of that name, null when there is none.
-  TMenuItem* FindItem(const std::string& name) const;
+  TMenuItem* FindItem(const std::string& name);
+
+ protected:
+  void ItemsWanted() override { BuildMenu(); }
 
  private:
+  std::string Caption(TStringKey key) const;
   TMenuItem* AddTo(TMenuItem& parent, const std::string& caption, int glyph, int tag, const std::string& name);
 
   TDqFilelistView28* fileListView_ = nullptr;
   std::vector<std::string> sendToPaths_;
   std::array<UniqueBitmap, 13> glyphs_;
   TMenuItem* sendToMenu_ = nullptr;
+  bool built_ = false;
+  // The list language when the menu was made: the items are made in it, however late.
+  TLanguage language_;
 };

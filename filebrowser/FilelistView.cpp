@@ -154,6 +154,8 @@ void TDqFilelistView28::SetLanguage(TLanguage value) {
 }
 
 void TDqFilelistView28::RebuildPopupMenu() {
+  // A menu made already is made again in the new language; one never wanted stays unmade.
+  const bool made = builtInMenu_ && builtInMenu_->Built();
   if (builtInMenu_) {
     TDqFilelistView28PopUp* old = builtInMenu_;
     builtInMenu_ = nullptr;
@@ -162,7 +164,7 @@ void TDqFilelistView28::RebuildPopupMenu() {
   if (Application) Application->ProcessMessages();
   builtInMenu_ = Create<TDqFilelistView28PopUp>(this);
   builtInMenu_->SetFileListView(this);
-  builtInMenu_->BuildMenu();
+  if (made) builtInMenu_->BuildMenu();
   builtInMenu_->SetAutoPopup(true);
   SetPopupMenu(builtInMenu_);
   popUpMenuEnabled_ = true;

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cwchar>
 #include <vector>
 
@@ -47,19 +48,38 @@ bool IsExistingFolder(const std::string& path) {
   return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-TTreeNode AddComputerNode(TCustomTreeView& tree) {
+bool ComputerFolderLook(HWND owner, std::string& caption, int& image) {
   LPITEMIDLIST raw = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(tree.Handle(), CSIDL_DRIVES, &raw))) return {};
+  if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_DRIVES, &raw))) return false;
   UniqueItemIdList computer(raw);
   SHFILEINFOW info{};
   if (!SHGetFileInfoW(reinterpret_cast<LPCWSTR>(computer.get()), 0, &info, sizeof info,
                       SHGFI_PIDL | SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
-    return {};
-  TTreeNode root = tree.AddChild({}, Narrow(info.szDisplayName));
-  root.SetImageIndex(info.iIcon);
-  root.SetSelectedIndex(info.iIcon);
+    return false;
+  caption = Narrow(info.szDisplayName);
+  image = info.iIcon;
+  return true;
+}
+
+TTreeNode AddComputerNode(TCustomTreeView& tree) {
+  std::string caption;
+  int image = 0;
+  if (!ComputerFolderLook(tree.Handle(), caption, image)) return {};
+  TTreeNode root = tree.AddChild({}, caption);
+  root.SetImageIndex(image);
+  root.SetSelectedIndex(image);
   return root;
 }
+
+namespace {
+std::string DriveNodeCaption(char letter) {
+  SHFILEINFOW info{};
+  // A drive whose name cannot be had gets an empty label, never another drive's.
+  if (!SHGetFileInfoW(Widen(std::string(1, letter) + ":\\").c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME))
+    info.szDisplayName[0] = 0;
+  return DriveCaption(letter, Narrow(info.szDisplayName));
+}
+}  // namespace
 
 void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<void(char)>& eachDrive) {
   const DWORD drives = GetLogicalDrives();
@@ -67,15 +87,43 @@ void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<vo
     if (!(drives & (1u << i))) continue;
     const char letter = static_cast<char>('A' + i);
     const std::string rootPath = std::string(1, letter) + ":\\";
-    SHFILEINFOW info{};
-    // A drive whose name cannot be had gets an empty label, never another drive's.
-    if (!SHGetFileInfoW(Widen(rootPath).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) info.szDisplayName[0] = 0;
-    TTreeNode node = tree.AddChild(root, DriveCaption(letter, Narrow(info.szDisplayName)));
+    TTreeNode node = tree.AddChild(root, DriveNodeCaption(letter));
     node.SetHasChildren(true);
     node.SetImageIndex(SmallIconIndex(rootPath));
     node.SetSelectedIndex(SmallOpenIconIndex(rootPath));
     if (eachDrive) eachDrive(letter);
   }
+}
+
+bool LocatedNodeLook(const std::string& path, std::string& caption, int& image) {
+  if (path.size() < 3 || path[1] != ':' || path[2] != '\\' || path.back() != '\\') return false;
+  if (path.find_first_of("/*?") != std::string::npos) return false;
+  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
+  if (letter < 'A' || letter > 'Z' || !(GetLogicalDrives() & (1u << (letter - 'A')))) return false;
+  std::string base = std::string(1, letter) + ":\\", rest = path.substr(3), segment;
+  if (rest.empty()) {
+    caption = DriveNodeCaption(letter);
+    image = SmallIconIndex(base);
+    return true;
+  }
+  std::string parent;
+  // Each level is found as a listing finds it, under the same name: a short name, a
+  // "." or ".." or a doubled "\\" would not match a node, and only a listing tells then.
+  while (SplitFirstSegment(rest, segment)) {
+    segment.pop_back();
+    if (segment.empty() || segment == "." || segment == "..") return false;
+    WIN32_FIND_DATAW found;
+    const UniqueFind search(FindFirstFileW(Widen(base + segment).c_str(), &found));
+    if (!search || !IsSubFolder(found.cFileName, found.dwFileAttributes)) return false;
+    caption = Narrow(found.cFileName);
+    if (!SameTextNoCase(caption, segment)) return false;
+    parent = base;
+    base += caption + "\\";
+  }
+  // The folder's own picture, asked once: what the tree's shared pictures give its node,
+  // without the special-folder lookups that sharing needs for a whole listing.
+  image = SmallIconIndex(parent + caption);
+  return true;
 }
 
 bool ListSubFolders(const std::string& path, TFolderIconCache& icons, std::vector<TCustomTreeView::TNewNode>& folders,

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 #include "toolkit/TreeView.h"
 
 struct TFolderReading;
@@ -17,11 +19,17 @@ bool SameTextNoCase(const std::string& a, const std::string& b);
 // An existing folder. The drives token (also written with a trailing "\") is none: it
 // never reaches the file system, where it would name a folder of the current directory.
 bool IsExistingFolder(const std::string& path);
+// The caption and picture of the shell's computer folder; false when the shell has none.
+bool ComputerFolderLook(HWND owner, std::string& caption, int& image);
 // Adds the shell's computer folder as the top node; none when the shell has no such folder.
 TTreeNode AddComputerNode(TCustomTreeView& tree);
 // Adds one node per drive, A to Z, under `root`, each marked as having children;
 // `eachDrive` (if any) is told every letter added.
 void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<void(char)>& eachDrive = {});
+// The caption and picture the node of `path` (a folder on a drive, ending in "\") gets
+// when LocateNodes lists its way there, found with one search a level and nothing listed;
+// false when locating might not match every level (then only a listing tells).
+bool LocatedNodeLook(const std::string& path, std::string& caption, int& image);
 // The sub-folders of `path`, in caption order (CaptionSortKey, the order AlphaSort keeps),
 // with their pictures from `icons`: the nodes a listing adds. From `read` (if any), an
 // unchanged reading of that folder (FolderReadingHolds), in place of a search of its own.

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <utility>
+
 #include "toolkit/Form.h"
 #include "toolkit/Locale.h"
 
@@ -45,14 +47,25 @@ void TApplication::Run(int showCommand) {
   if (mainForm_) mainForm_->ShowMain(showCommand);
   MSG msg;
   while (!terminated_) {
-    // Nothing left to handle or paint: the start is over.
-    if (startTrace_.Pending() && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) startTrace_.Finish();
+    if ((startTrace_.Pending() || !idleWanted_.empty()) && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) Idle();
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
     if (PreProcessMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+}
+
+void TApplication::Idle() {
+  MarkStart("first idle");
+  if (!idleWanted_.empty()) {
+    // Taken first: a window may ask again while it works.
+    const std::vector<HWND> wanted = std::exchange(idleWanted_, {});
+    // A window destroyed since it asked is passed over.
+    for (HWND window : wanted)
+      if (IsWindow(window)) SendMessageW(window, kIdleMessage, 0, 0);
+  }
+  startTrace_.Finish();
 }
 
 void TApplication::ProcessMessages() {

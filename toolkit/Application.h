@@ -6,12 +6,16 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "toolkit/Component.h"
 #include "toolkit/ModalSeam.h"
 #include "toolkit/StartTrace.h"
 
 class TForm;
+
+// Sent to a window that asked for the loop's next idle moment (TApplication::WantIdle).
+inline constexpr UINT kIdleMessage = WM_APP + 0x60;
 
 class TApplication : public TComponent {
  public:
@@ -33,6 +37,11 @@ class TApplication : public TComponent {
   }
   TForm* MainForm() const { return mainForm_; }
   void SetMainForm(TForm* form) { mainForm_ = form; }
+
+  // The window is sent kIdleMessage, once, at the next moment the message loop has
+  // nothing left to handle or paint (for a window of the start: once the main form is
+  // shown and painted). Work that the first paint does not need waits for it there.
+  void WantIdle(HWND window) { idleWanted_.push_back(window); }
 
   // Shows the main form and runs the message loop until it closes.
   void Run(int showCommand = SW_SHOWNORMAL);
@@ -72,6 +81,9 @@ class TApplication : public TComponent {
   HCURSOR cursor_ = nullptr;
   bool comInitialized_ = false;
   TStartTrace startTrace_;
+  std::vector<HWND> idleWanted_;
+  // Nothing left to handle or paint: the start is over, and the work put off for it runs.
+  void Idle();
 };
 
 // The one application object of the process (null before it exists).

@@ -139,7 +139,7 @@ void TPopupMenu::Popup(int x, int y) {
   UniqueMenu menu(CreatePopupMenu());
   TMenuBuild build;
   build.images = images_;
-  if (!BuildMenu(menu.get(), *root_, build)) return;  // nothing visible: nothing to show
+  if (!BuildMenu(menu.get(), Items(), build)) return;  // nothing visible: nothing to show
   const std::vector<TMenuItem*>& flat = build.flat;
   HWND owner = nullptr;
   if (auto* control = dynamic_cast<TControl*>(popupComponent_))

@@ -77,7 +77,11 @@ class TPopupMenu : public TComponent {
   explicit TPopupMenu(TComponent* owner);
   ~TPopupMenu() override;
 
-  TMenuItem& Items() { return *root_; }
+  // The items; a menu that makes its items late makes them now (ItemsWanted).
+  TMenuItem& Items() {
+    ItemsWanted();
+    return *root_;
+  }
   bool AutoPopup() const { return autoPopup_; }
   void SetAutoPopup(bool v) { autoPopup_ = v; }
   // Pictures of items with an ImageIndex (borrowed, never destroyed by the menu).
@@ -88,11 +92,17 @@ class TPopupMenu : public TComponent {
 
   // Shows the visible items at a screen point and runs the chosen one.
   virtual void Popup(int x, int y);
-  // Runs the enabled item with that shortcut, visible or not; true when one ran.
+  // Runs the enabled item with that shortcut, visible or not; true when one ran. Items not
+  // made yet are not made for it: a menu that makes its items late gives them no shortcuts.
   bool IsShortCut(TShortCut shortcut);
 
   TNotifyEvent OnPopup;
   void Notification(TComponent* component, TOperation operation) override;
+
+ protected:
+  // Before the items are read or shown: a menu that makes its items only when first
+  // needed makes them here.
+  virtual void ItemsWanted() {}
 
  private:
   std::unique_ptr<TMenuItem> root_;

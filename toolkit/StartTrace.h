@@ -1,7 +1,9 @@
 #pragma once
 // Where a start's time goes. When the environment variable SCRIVLET_START_TRACE names a
 // file, each mark notes how long after the process's creation a phase ended, and the
-// first idle moment of the message loop writes them there, one "<phase> <ms>" a line.
+// first idle moment of the message loop writes them there, one "<phase> <ms>" a line:
+// "first idle" when the loop first found nothing to do, then the phases of the work put
+// off until then, and "idle" when that work is done.
 // Without the variable a mark is one test of a flag. Phases are literals, kept by pointer.
 #include <string>
 #include <vector>

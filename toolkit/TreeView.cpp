@@ -378,12 +378,17 @@ void TCustomTreeView::Clear() {
 }
 
 TTreeNode TCustomTreeView::GetFirstNode() const {
+  const_cast<TCustomTreeView*>(this)->NodesWanted();
   return {const_cast<TCustomTreeView*>(this), Next(*this, nullptr, TVGN_ROOT)};
 }
 
-int TCustomTreeView::Count() const { return static_cast<int>(ItemMessage(TVM_GETCOUNT, 0, 0)); }
+int TCustomTreeView::Count() const {
+  const_cast<TCustomTreeView*>(this)->NodesWanted();
+  return static_cast<int>(ItemMessage(TVM_GETCOUNT, 0, 0));
+}
 
 TTreeNode TCustomTreeView::Selected() const {
+  const_cast<TCustomTreeView*>(this)->NodesWanted();
   return {const_cast<TCustomTreeView*>(this), Next(*this, nullptr, TVGN_CARET)};
 }
 
@@ -399,6 +404,7 @@ UINT TCustomTreeView::GetHitTestInfoAt(int x, int y) const {
 }
 
 TTreeNode TCustomTreeView::GetNodeAt(int x, int y) const {
+  const_cast<TCustomTreeView*>(this)->NodesWanted();
   TVHITTESTINFO ht{};
   ht.pt = {x, y};
   auto item = reinterpret_cast<HTREEITEM>(ItemMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&ht)));

@@ -173,6 +173,9 @@ class TCustomTreeView : public TControl {
   virtual void Collapse(TTreeNode node);
   // Whether a node marked with SetHasChildrenWhenShown has children; asked once per node.
   virtual bool HasChildrenWhenShown(TTreeNode node);
+  // Before the nodes are read (the first node, the selection, the count, a node at a point):
+  // a tree that makes its nodes only when first needed makes them here.
+  virtual void NodesWanted() {}
   // Whether a caption edit may start; raises OnEditing.
   virtual bool CanEdit(TTreeNode node);
   // A caption edit ended with `text`: raises OnEdited, then the node takes the text.

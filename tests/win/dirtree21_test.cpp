@@ -454,6 +454,25 @@ TEST_F(DirTree21Test, LanguageRebuildsTheMenuAndChineseMessagesFallBackToEnglish
   tree->SetLanguage(lnEnglish);
 }
 
+TEST_F(DirTree21Test, AMenuReadBeforeItFirstPopsUpHasItsItemsInTheTreesLanguage) {
+  const TLanguage before = TreeLanguage;
+  // Unmade, a language change only marks the menu; made, it makes it again at once.
+  for (const bool readFirst : {false, true}) {
+    SCOPED_TRACE(readFirst ? "read first" : "never read");
+    tree->SetLanguage(lnEnglish);
+    if (readFirst) EXPECT_EQ(tree->Menu()->Items().Items(0)->Caption(), "&New Folder");
+    tree->SetLanguage(lnGerman);
+    EXPECT_EQ(tree->Menu()->Built(), readFirst);
+    // Another component's tree language meanwhile changes nothing in this menu's captions.
+    TreeLanguage = lnFrench;
+    ASSERT_EQ(tree->Menu()->Items().Count(), 15);
+    EXPECT_EQ(tree->Menu()->Items().Items(0)->Caption(), "&Neuer Ordner");
+    EXPECT_NE(tree->Menu()->FindItem("AddNode")->Bitmap(), nullptr);
+    TreeLanguage = before;
+  }
+  tree->SetLanguage(lnEnglish);
+}
+
 TEST(DirTree21Life, ALoadedTreeOpensTheComputerWithItsDrives) {
   auto form = std::make_unique<TForm>(nullptr);
   auto* tree = TComponent::Create<TDqDirTree21>(form.get(), form.get());

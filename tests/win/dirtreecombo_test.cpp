@@ -131,6 +131,7 @@ TEST_F(DirTreeComboTest, PlainFoldersShareTheirPicturesAndOnlyOwnLookingOnesAreA
   const std::string bare = dir.MakeDir("many\\system");
   SetFileAttributesW(Widen(bare).c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY);
   combo->ShowPath(dir.Path());
+  ASSERT_TRUE(Tree().Selected());  // read: the nodes along the path are made
   const int before = Tree().FolderIcons().ShellQueries();
   combo->ShowPath(Path("many"));
   const TTreeNode many = Tree().Selected();

@@ -289,3 +289,27 @@ TEST_F(FilelistMenuTest, DesktopShortcutReplacesOnlyItsOwnName) {
 }
 
 }  // namespace
+
+TEST_F(FilelistMenuTest, AMenuReadBeforeItFirstPopsUpHasItsItemsInItsLanguage) {
+  const TLanguage before = ListLanguage;
+  // Made and unmade menus alike: a language change makes a made menu again at once and
+  // only marks an unmade one; either way a read finds the items in the new language.
+  for (const bool readFirst : {false, true}) {
+    SCOPED_TRACE(readFirst ? "read first" : "never read");
+    auto* list = TComponent::Create<TDqFilelistView28>(form.get(), form.get());
+    list->SetLanguage(lnEnglish);
+    EXPECT_FALSE(list->BuiltInMenu()->Built());
+    if (readFirst) EXPECT_EQ(list->BuiltInMenu()->Items().Count(), 15);
+    list->SetLanguage(lnGerman);
+    EXPECT_EQ(list->BuiltInMenu()->Built(), readFirst);
+    // Another list's language meanwhile changes nothing in this menu's captions.
+    ListLanguage = lnFrench;
+    TDqFilelistView28PopUp& menu = *list->BuiltInMenu();
+    ASSERT_EQ(menu.Items().Count(), 15);
+    EXPECT_EQ(menu.Items().Items(0)->Caption(), "Ö&ffnen");
+    ASSERT_TRUE(menu.FindItem("Send_To3"));
+    EXPECT_NE(menu.FindItem("ItemOpen")->Bitmap(), nullptr);
+    form->FreeComponent(list);
+    ListLanguage = before;
+  }
+}

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "filebrowser/DirTreeCombo.h"
+#include "filebrowser/DirTreeView.h"
 #include "tests/win/support/TempIniLocation.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Application.h"
@@ -84,6 +86,11 @@ TEST(StartTrace, TheMainWindowsStartNotesItsPhasesUntilIdle) {
     TForm1 form(nullptr);
     form.FormStorage1->SetLocation(std::make_unique<TTempIniLocation>(dir.Path()));
     Application->SetMainForm(&form);
+    // The drop-down's nodes wait: the box shows the start folder from the folder itself.
+    const HWND tree = form.BrowseDrives->Tree->Handle();
+    EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 0);
+    const std::string caption = form.BrowseDrives->Text();
+    const int image = form.BrowseDrives->ShownImageIndex();
     // The loop ends on a timer, long after it was first idle.
     SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
       KillTimer(nullptr, id);
@@ -95,12 +102,19 @@ TEST(StartTrace, TheMainWindowsStartNotesItsPhasesUntilIdle) {
     // The notes change nothing: the start folder is listed and located as ever.
     EXPECT_TRUE(SameTextAscii(form.BrowseFiles->Directory(), dir.Path()));
     EXPECT_TRUE(SameTextAscii(form.BrowseDrives->SelectedPath(), dir.Path()));
+    // The first idle moment made them, unasked, with the start folder selected.
+    EXPECT_GT(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 0);
+    const TTreeNode selected = form.BrowseDrives->Tree->Selected();
+    ASSERT_TRUE(selected);
+    EXPECT_EQ(selected.Text(), caption);
+    EXPECT_EQ(selected.ImageIndex(), image);
+    EXPECT_EQ(form.BrowseDrives->Text(), caption);
   }
   SetCurrentDirectoryW(before.c_str());
 
   const std::vector<std::string> phases = Phases(ReadNotes(file));
-  const std::vector<std::string> start = {"main window", "listing", "tree locate", "settings read",
-                                          "shown",       "first paint", "idle"};
+  const std::vector<std::string> start = {"main window", "listing",    "tree locate", "settings read",        "shown",
+                                          "first paint", "first idle", "idle: drop-down tree", "idle"};
   std::size_t next = 0;
   for (const std::string& phase : phases)
     if (next < start.size() && phase == start[next]) ++next;
