@@ -29,6 +29,9 @@ TEST_F(ReaderJapaneseTest, LeadAndTrailBytesStayTogether) {
   // Copied as shown.
   form->CopyMenuClick(nullptr);
   EXPECT_EQ(ClipboardUnicode().substr(0, 4), L"\x30BD\x3042\x3044\r");
+  // The bytes themselves as 8-bit text, the pair that is no character too: text made
+  // back from the UTF-16 form would not hold them.
+  EXPECT_EQ(ClipboardText(), form->ReadText->Bytes());
 }
 
 TEST_F(ReaderJapaneseTest, ACharacterAcrossTwoReadsStaysOne) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "tests/win/support/MainWindowFixture.h"
 #include "tests/win/support/ReaderPieces.h"
@@ -34,6 +35,9 @@ TEST_F(ReaderPiecesTest, NothingAfterAZeroByteInALaterReadIsShown) {
   const std::int64_t length = form->ReadText->TextLength();
   ASSERT_EQ(length, static_cast<std::int64_t>(2 * kReadPiece - 16 + 4));
   EXPECT_EQ(form->ReadText->BytesAt(length - 4, 4), "seen");
+  // Ranges that hold nothing give nothing, whatever the caller asked for.
+  for (const auto& [start, count] : {std::pair<std::int64_t, std::int64_t>{length, 4}, {0, 0}, {4, -8}})
+    EXPECT_TRUE(form->ReadText->BytesAt(start, count).empty()) << start << "+" << count;
 }
 
 TEST_F(ReaderPiecesTest, TheUnchangedCheckSpansEveryRead) {
