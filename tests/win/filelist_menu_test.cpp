@@ -299,7 +299,9 @@ TEST_F(FilelistMenuTest, AMenuReadBeforeItFirstPopsUpHasItsItemsInItsLanguage) {
     auto* list = TComponent::Create<TDqFilelistView28>(form.get(), form.get());
     list->SetLanguage(lnEnglish);
     EXPECT_FALSE(list->BuiltInMenu()->Built());
-    if (readFirst) EXPECT_EQ(list->BuiltInMenu()->Items().Count(), 15);
+    if (readFirst) {
+      EXPECT_EQ(list->BuiltInMenu()->Items().Count(), 15);
+    }
     list->SetLanguage(lnGerman);
     EXPECT_EQ(list->BuiltInMenu()->Built(), readFirst);
     // Another list's language meanwhile changes nothing in this menu's captions.
