@@ -1,0 +1,17 @@
+# Fails when the program loads one of the DLLs it should load only at their first call:
+# usage: cmake -DOBJDUMP=... -DPROGRAM=... -DLATE="comdlg32;mpr" -P late_dlls_check.cmake
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "Cannot read the headers of ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" loaded "${headers}")
+if(NOT loaded)
+  message(FATAL_ERROR "${PROGRAM} names no DLL: the check reads nothing")
+endif()
+string(TOLOWER "${loaded}" loaded)
+foreach(dll IN LISTS LATE)
+  if(loaded MATCHES "dll name: ${dll}\\.dll")
+    message(FATAL_ERROR "${PROGRAM} loads ${dll}.dll at start")
+  endif()
+endforeach()
+message(STATUS "Loaded at start: ${loaded}")
