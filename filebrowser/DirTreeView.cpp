@@ -102,7 +102,7 @@ bool TDqDirTreeView::HasSelection() const {
 }
 
 bool TDqDirTreeView::LocateLater(const std::string& path, std::string& caption, int& image) {
-  if (nodesMade_ || !LocatedNodeLook(path, caption, image)) return false;
+  if (nodesMade_ || !LocatedNodeLook(path, folderIcons_, caption, image)) return false;
   locatePending_ = path;
   rootSelectPending_ = false;
   return true;

@@ -36,6 +36,12 @@ TFolderIconCache::TIcons TFolderIconCache::IconsOf(const std::string& base, cons
   return icons;
 }
 
+int TFolderIconCache::PictureOf(const std::string& base, const std::string& name, DWORD attributes) {
+  if (LooksOwn(base, name, attributes)) return SmallIconIndex(base + name);
+  if (havePlain_) return plain_.Normal;
+  return PlainFolderIconIndex();
+}
+
 bool TFolderIconCache::Ask(const std::string& path, TIcons& into) {
   shellQueries_ += 2;
   return SmallIconIndexes(path, into.Normal, into.Open);

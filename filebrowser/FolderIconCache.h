@@ -21,6 +21,10 @@ class TFolderIconCache {
 
   // The pictures of the folder `base` + `name` (`base` ends in "\"), found with `attributes`.
   TIcons IconsOf(const std::string& base, const std::string& name, DWORD attributes);
+  // The normal picture of the one folder `base` + `name`, for a box that shows it before
+  // any listing: what IconsOf gives it, though a plain folder's comes from the shell's
+  // picture of any folder instead of from reading this one.
+  int PictureOf(const std::string& base, const std::string& name, DWORD attributes);
   // How many times the shell itself was asked.
   int ShellQueries() const { return shellQueries_; }
 

@@ -95,7 +95,7 @@ void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<vo
   }
 }
 
-bool LocatedNodeLook(const std::string& path, std::string& caption, int& image) {
+bool LocatedNodeLook(const std::string& path, TFolderIconCache& icons, std::string& caption, int& image) {
   if (path.size() < 3 || path[1] != ':' || path[2] != '\\' || path.back() != '\\') return false;
   if (path.find_first_of("/*?") != std::string::npos) return false;
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
@@ -107,6 +107,7 @@ bool LocatedNodeLook(const std::string& path, std::string& caption, int& image) 
     return true;
   }
   std::string parent;
+  DWORD attributes = 0;
   // Each level is found as a listing finds it, under the same name: a short name, a
   // "." or ".." or a doubled "\\" would not match a node, and only a listing tells then.
   while (SplitFirstSegment(rest, segment)) {
@@ -118,11 +119,10 @@ bool LocatedNodeLook(const std::string& path, std::string& caption, int& image) 
     caption = Narrow(found.cFileName);
     if (!SameTextNoCase(caption, segment)) return false;
     parent = base;
+    attributes = found.dwFileAttributes;
     base += caption + "\\";
   }
-  // The folder's own picture, asked once: what the tree's shared pictures give its node,
-  // without the special-folder lookups that sharing needs for a whole listing.
-  image = SmallIconIndex(parent + caption);
+  image = icons.PictureOf(parent, caption, attributes);
   return true;
 }
 

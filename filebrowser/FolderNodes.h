@@ -29,7 +29,7 @@ void AddDriveNodes(TCustomTreeView& tree, TTreeNode root, const std::function<vo
 // The caption and picture the node of `path` (a folder on a drive, ending in "\") gets
 // when LocateNodes lists its way there, found with one search a level and nothing listed;
 // false when locating might not match every level (then only a listing tells).
-bool LocatedNodeLook(const std::string& path, std::string& caption, int& image);
+bool LocatedNodeLook(const std::string& path, TFolderIconCache& icons, std::string& caption, int& image);
 // The sub-folders of `path`, in caption order (CaptionSortKey, the order AlphaSort keeps),
 // with their pictures from `icons`: the nodes a listing adds. From `read` (if any), an
 // unchanged reading of that folder (FolderReadingHolds), in place of a search of its own.

@@ -7,11 +7,11 @@
 
 namespace {
 // `found` (if any) tells whether the shell answered.
-int IconIndex(const std::wstring& path, UINT flags, bool* found = nullptr) {
+int IconIndex(const std::wstring& path, UINT flags, bool* found = nullptr, DWORD attributes = 0) {
   SHFILEINFOW info{};
   // The index is in the structure; the call's own result is the image list, none when
   // the shell has no answer.
-  const bool answered = SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, flags) != 0;
+  const bool answered = SHGetFileInfoW(path.c_str(), attributes, &info, sizeof info, flags) != 0;
   if (found) *found = answered;
   return info.iIcon;
 }
@@ -29,4 +29,9 @@ bool SmallIconIndexes(const std::string& path, int& normal, int& open) {
   normal = IconIndex(wide, SHGFI_SYSICONINDEX | SHGFI_SMALLICON, &normalFound);
   open = IconIndex(wide, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON, &openFound);
   return normalFound && openFound;
+}
+
+int PlainFolderIconIndex() {
+  return IconIndex(L"folder", SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES, nullptr,
+                   FILE_ATTRIBUTE_DIRECTORY);
 }

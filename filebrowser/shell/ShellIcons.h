@@ -7,3 +7,6 @@ int SmallIconIndex(const std::string& path);
 int SmallOpenIconIndex(const std::string& path);
 // Both pictures at once; false when the shell gave none for the path.
 bool SmallIconIndexes(const std::string& path, int& normal, int& open);
+// The shell's picture of any plain folder, asked without reading one: some shells read a
+// folder whole to answer for its path.
+int PlainFolderIconIndex();

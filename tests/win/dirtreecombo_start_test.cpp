@@ -51,6 +51,10 @@ TEST_F(DirTreeComboTest, BeforeTheFirstDropDownEveryAnswerIsThatOfATreeMadeAtOnc
   // A folder whose picture is its own.
   wchar_t documents[MAX_PATH] = {};
   ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), S_OK);
+  // A folder that names its own picture: the shell must be asked about it, not about any folder.
+  const std::string dressed = dir.MakeDir("Dressed");
+  dir.Write("Dressed\\desktop.ini", "[.ShellClassInfo]\r\nIconFile=C:\\windows\\system32\\shell32.dll\r\nIconIndex=12\r\n");
+  SetFileAttributesW(Widen(dressed).c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY);
   using TStep = std::function<void(TDqDirTreeCombo28&)>;
   const TStep notify = [&](TDqDirTreeCombo28&) {
     // Sent once: both combos hear it.
@@ -68,6 +72,7 @@ TEST_F(DirTreeComboTest, BeforeTheFirstDropDownEveryAnswerIsThatOfATreeMadeAtOnc
       {"other case", {[&](auto& c) { c.ShowPath(lower); }}, false},
       {"drive root", {[&](auto& c) { c.ShowPath(root); }}, false},
       {"special folder", {[&](auto& c) { c.ShowPath(Narrow(documents)); }}, false},
+      {"dressed folder", {[&](auto& c) { c.ShowPath(dressed); }}, false},
       {"rebuilt", {[&](auto& c) { c.ShowPath(deep); }, [](auto& c) { c.ResetTree(); }}, false},
       {"rebuilt then shown", {[](auto& c) { c.ResetTree(); }, [&](auto& c) { c.ShowPath(deep); }}, false},
       {"notification", {[&](auto& c) { c.ShowPath(deep); }, notify}, false},
