@@ -1,9 +1,11 @@
 // Where the viewer's start goes, phase by phase, measured inside real starts: the viewer
 // is started with SCRIVLET_START_TRACE naming a file and notes there when each phase
 // ended (milliseconds after its process was created), up to its first idle moment.
-// Beside it, from outside: the same start, Wine's Notepad and an empty window program
-// started until visible and idle, which shows what any start costs here. The phases after
-// "first idle" are the work the start put off until the window was shown and painted.
+// Beside it, from outside: the same start, Wine's Notepad, an empty window program and a
+// window that only lists the folder with the shell's icons (beside the empty window's
+// program), started in turns until visible and idle, which shows what any start costs
+// here. The phases after "first idle" are the work the start put off until the window was
+// shown and painted.
 // Usage: bench_phases <scrivlet.exe> <notepad.exe> <bare window.exe> <trace file>
 // <label>=<folder> ...; prints a table of the phases' medians, one column per folder.
 #include <windows.h>
@@ -72,12 +74,18 @@ TRun Start(const std::wstring& exe, const std::wstring& folder, const std::wstri
   return run;
 }
 
-// The median of kRuns starts after a warm-up, seconds from outside.
-double MedianStart(const std::wstring& exe, const std::wstring& folder) {
-  Start(exe, folder, {});
-  std::vector<double> v;
-  for (int r = 0; r < bench::kRuns; ++r) v.push_back(Start(exe, folder, {}).Outside);
-  return bench::Median(v);
+// The medians of kRuns starts of each program after a warm-up, seconds from outside; the
+// programs take turns, so a busy moment weighs on all of them alike.
+std::vector<double> MedianStarts(const std::vector<std::wstring>& exes, const std::wstring& folder) {
+  std::vector<std::vector<double>> runs(exes.size());
+  for (int r = 0; r <= bench::kRuns; ++r)
+    for (std::size_t e = 0; e < exes.size(); ++e) {
+      const double seconds = Start(exes[e], folder, {}).Outside;
+      if (r > 0) runs[e].push_back(seconds);
+    }
+  std::vector<double> medians;
+  for (const std::vector<double>& v : runs) medians.push_back(bench::Median(v));
+  return medians;
 }
 
 struct TColumn {
@@ -169,7 +177,12 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("\n");
   // What any start costs here, from outside, in the first folder.
   const std::wstring first = std::wstring(argv[5]).substr(std::wstring(argv[5]).find(L'=') + 1);
-  std::printf("starts until idle: empty window %.3f s, notepad %.3f s, scrivlet %.3f s (medians of %d)\n",
-              MedianStart(bare, first), MedianStart(notepad, first), MedianStart(scrivlet, first), bench::kRuns);
+  // Beside the empty window: the list window, a window that shows the folder's names with
+  // the shell's icons and nothing more.
+  const std::wstring list = bare.substr(0, bare.find_last_of(L"\\/") + 1) + L"bench_list_window.exe";
+  const std::vector<double> m = MedianStarts({bare, list, notepad, scrivlet}, first);
+  std::printf("starts until idle: empty window %.3f s, list window %.3f s, notepad %.3f s, scrivlet %.3f s "
+              "(medians of %d, in turns)\n",
+              m[0], m[1], m[2], m[3], bench::kRuns);
   return 0;
 }
