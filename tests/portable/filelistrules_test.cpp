@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "filebrowser/FileListRules.h"
+#include "filebrowser/filelist/FileListRules.h"
 #include "toolkit/FormatSettings.h"
 
 namespace {

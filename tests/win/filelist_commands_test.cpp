@@ -9,11 +9,11 @@
 
 #include <cstring>
 
-#include "filebrowser/DropFilesBlock.h"
-#include "filebrowser/FilelistClipboard.h"
+#include "filebrowser/filelist/DropFilesBlock.h"
+#include "filebrowser/filelist/FileListClipboard.h"
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/PathRules.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "toolkit/Application.h"

@@ -1,12 +1,12 @@
 // The file list's drives view: one entry per drive in letter order, its texts and columns.
 #include <gtest/gtest.h>
 
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/FilelistPopup.h"
-#include "filebrowser/ShellInfoCache.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/filelist/FileListPopup.h"
+#include "filebrowser/folders/ShellInfoCache.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/shell/DiskSpace.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Utf.h"
 

@@ -6,11 +6,11 @@
 #include <commoncontrols.h>
 #include <shellapi.h>
 
-#include "filebrowser/FilelistPopup.h"
+#include "filebrowser/filelist/FileListPopup.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/lang/LanguageDefaults.h"
 #include "filebrowser/lang/SharedMessages.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 

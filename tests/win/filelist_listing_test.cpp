@@ -6,11 +6,11 @@
 #include <cctype>
 #include <cstdio>
 
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/ShellInfoCache.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/folders/ShellInfoCache.h"
 #include "filebrowser/shell/DiskSpace.h"
 #include "filebrowser/shell/FileTimeText.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Locale.h"
 #include "toolkit/NumberFormat.h"
 #include "toolkit/Utf.h"

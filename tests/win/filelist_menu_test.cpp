@@ -8,11 +8,11 @@
 #include <fstream>
 #include <functional>
 
-#include "filebrowser/FilelistPopup.h"
+#include "filebrowser/filelist/FileListPopup.h"
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/SpecialFolders.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "tests/win/support/MenuPick.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "toolkit/Button.h"

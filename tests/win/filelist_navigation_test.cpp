@@ -2,9 +2,9 @@
 // the key table's modifier rule, and which events it raises.
 #include <gtest/gtest.h>
 
-#include "filebrowser/DirTreeLink.h"
+#include "filebrowser/folders/DirTreeLink.h"
 #include "filebrowser/shell/FileOps.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "toolkit/Utf.h"

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/MaskPattern.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/filelist/MaskPattern.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <set>
 
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Utf.h"
