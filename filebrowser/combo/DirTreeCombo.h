@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "filebrowser/folders/DirTreeComboLink.h"
 #include "filebrowser/folders/ShellNotify.h"
 #include "filebrowser/lang/Language.h"
 #include "toolkit/ControlCanvas.h"
@@ -27,7 +28,7 @@ class THintWindow;
 using TPathChangeEvent = std::function<void(TComponent* sender, const std::string& selectedPath)>;
 
 
-class TDqDirTreeCombo28 : public TEdit {
+class TDqDirTreeCombo28 : public TEdit, public TDirTreeComboLink {
  public:
   TDqDirTreeCombo28(TComponent* owner, TControl* parent);
   ~TDqDirTreeCombo28() override;
@@ -36,11 +37,11 @@ class TDqDirTreeCombo28 : public TEdit {
   TDqDirTreeView* Tree = nullptr;
 
   // The tree's accepted path.
-  const std::string& SelectedPath() const;
+  const std::string& SelectedPath() const override;
   // Stores the path in the tree when it differs; a linked file list is pointed at it.
   void SetSelectedPath(const std::string& path);
   TDqFilelistView28* FileList() const { return fileList_; }
-  void SetFileList(TDqFilelistView28* list);
+  void SetFileList(TDqFilelistView28* list) override;
   bool ExpandRoot() const;
   void SetExpandRoot(bool value);
   bool HideSelection() const;
@@ -74,14 +75,16 @@ class TDqDirTreeCombo28 : public TEdit {
   // Shows an existing folder other than the last one opened and points the file list at it.
   void OpenPath(const std::string& path);
   // Shows an existing folder in box and tree without touching the file list.
-  void ShowPath(const std::string& path);
+  void ShowPath(const std::string& path) override;
   // Shows the computer in box and tree ("Drives") without touching the file list.
-  void ShowRoot();
+  void ShowRoot() override;
   // Rebuilds the tree; the root stays closed.
-  void ResetTree();
+  void ResetTree() override;
   // Opens the drop-down, or closes it when it is open.
-  void DropDown();
+  void DropDown() override;
   bool DroppedDown() const;
+  // The file list's Esc: unlike the box's Enter, leaves the tree's place among the windows.
+  void HideDropDown() override;
   void LoadLanguageStrings();
   void UpdateEditRect();
   // Raises OnPathChange with the tree's SelectedPath.

@@ -34,6 +34,12 @@ void TDqDirTreeCombo28::DropDown() {
   SetCapture(Tree->Handle());
 }
 
+void TDqDirTreeCombo28::HideDropDown() {
+  if (!DroppedDown()) return;
+  Tree->SetEnabled(false);
+  Tree->Hide();
+}
+
 void TDqDirTreeCombo28::CloseTree() {
   SetWindowPos(Tree->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Tree->SetEnabled(false);

@@ -1,11 +1,10 @@
 // The file list's links to the folder views that follow it: the folder tree combo and a
 // stand-alone folder tree. The list moves them when it changes folder; a click never does.
-#include "filebrowser/combo/DirTreeCombo.h"
+#include "filebrowser/folders/DirTreeComboLink.h"
 #include "filebrowser/folders/DirTreeLink.h"
-#include "filebrowser/combo/DirTreeView.h"
 #include "filebrowser/filelist/FileListView.h"
 
-void TDqFilelistView28::SetDirTreeCombo(TDqDirTreeCombo28* combo) {
+void TDqFilelistView28::SetDirTreeCombo(TDirTreeComboLink* combo) {
   if (combo == dirTreeCombo_) return;
   if (dirTreeCombo_) dirTreeCombo_->SetFileList(nullptr);
   dirTreeCombo_ = combo;
@@ -22,7 +21,7 @@ void TDqFilelistView28::SetDirTree(TDirTreeLink* tree) {
 void TDqFilelistView28::Notification(TComponent* component, TOperation operation) {
   TListView::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
-  if (component == dirTreeCombo_) dirTreeCombo_ = nullptr;
+  if (dirTreeCombo_ && dynamic_cast<TDirTreeComboLink*>(component) == dirTreeCombo_) dirTreeCombo_ = nullptr;
   if (dirTree_ && dynamic_cast<TDirTreeLink*>(component) == dirTree_) dirTree_ = nullptr;
 }
 
@@ -54,15 +53,13 @@ void TDqFilelistView28::ShowDirectoryInLinkedViews() {
 
 void TDqFilelistView28::ComboRefresh() {
   if (!dirTreeCombo_) return;
-  const std::string path = dirTreeCombo_->Tree->SelectedPath;
+  const std::string path = dirTreeCombo_->SelectedPath();
   dirTreeCombo_->ResetTree();
   dirTreeCombo_->ShowPath(path);
 }
 
 void TDqFilelistView28::ComboCloseTree() {
-  if (!dirTreeCombo_ || !dirTreeCombo_->Tree->Enabled()) return;
-  dirTreeCombo_->Tree->SetEnabled(false);
-  dirTreeCombo_->Tree->Hide();
+  if (dirTreeCombo_) dirTreeCombo_->HideDropDown();
 }
 
 void TDqFilelistView28::ComboDropDown() {

@@ -21,7 +21,7 @@
 #include "toolkit/Handles.h"
 #include "toolkit/ListView.h"
 
-class TDqDirTreeCombo28;
+class TDirTreeComboLink;
 class TDqFilelistView28PopUp;
 class TDirTreeLink;
 class TOwnerDropHook;
@@ -110,8 +110,8 @@ class TDqFilelistView28 : public TListView {
 
   // Links both ways: the combo (or tree) is told to list this list, the previous one to
   // list none. Neither is owned; a linked one that is destroyed is unlinked.
-  TDqDirTreeCombo28* DirTreeCombo() const { return dirTreeCombo_; }
-  void SetDirTreeCombo(TDqDirTreeCombo28* combo);
+  TDirTreeComboLink* DirTreeCombo() const { return dirTreeCombo_; }
+  void SetDirTreeCombo(TDirTreeComboLink* combo);
   // The sub-folders the last listing read of `folder`, handed out once and only while the
   // folder is unchanged; none otherwise, and the caller searches the folder itself. Kept
   // only while a combo is linked: its tree expands the listed folder right after.
@@ -257,7 +257,7 @@ class TDqFilelistView28 : public TListView {
   std::vector<std::string> droppedFiles_;
   std::string renameSourcePath_;
   std::unique_ptr<TOwnerDropHook> dropHook_;
-  TDqDirTreeCombo28* dirTreeCombo_ = nullptr;
+  TDirTreeComboLink* dirTreeCombo_ = nullptr;
   TDirTreeLink* dirTree_ = nullptr;
 
   int parentImageIndex_ = -1;
