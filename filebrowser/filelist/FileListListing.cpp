@@ -7,6 +7,7 @@
 #include "filebrowser/filelist/FileListRules.h"
 #include "filebrowser/filelist/FileListPopup.h"
 #include "filebrowser/filelist/FileListView.h"
+#include "filebrowser/folders/DirTreeRules.h"
 #include "filebrowser/folders/FolderNodes.h"
 #include "filebrowser/filelist/FolderScan.h"
 #include "filebrowser/filelist/MaskPattern.h"

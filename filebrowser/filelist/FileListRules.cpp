@@ -97,12 +97,3 @@ std::string DriveSizeText(std::int64_t kb, std::string_view thousandSep) {
   if (mb <= 0) return "0 Mb";
   return FormatGrouped(mb, thousandSep) + " Mb";
 }
-
-std::string DriveCaption(char letter, std::string_view displayName) {
-  const std::size_t paren = displayName.find('(');
-  std::string caption = " (";
-  caption += letter;
-  caption += ":)  ";
-  if (paren != std::string_view::npos) caption.append(displayName.substr(0, paren));
-  return caption;
-}

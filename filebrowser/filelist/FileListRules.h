@@ -45,5 +45,3 @@ std::string TimePatternFor(TTmFormat format, const TFormatSettings& settings,
 // Sub-items 1 and 2 of a drive: whole thousands of kilobytes, grouped, then " Mb";
 // "0 Mb" for anything below 1000 KB.
 std::string DriveSizeText(std::int64_t kb, std::string_view thousandSep);
-// " (C:)  " followed by the display name up to its first "(" (nothing when it has none).
-std::string DriveCaption(char letter, std::string_view displayName);

@@ -29,3 +29,12 @@ bool SplitFirstSegment(std::string& rest, std::string& segment) {
   rest.erase(0, slash + 1);
   return true;
 }
+
+std::string DriveCaption(char letter, std::string_view displayName) {
+  const std::size_t paren = displayName.find('(');
+  std::string caption = " (";
+  caption += letter;
+  caption += ":)  ";
+  if (paren != std::string_view::npos) caption.append(displayName.substr(0, paren));
+  return caption;
+}

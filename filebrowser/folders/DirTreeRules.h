@@ -11,8 +11,11 @@ inline constexpr char kDrivesToken[] = "Drives";
 // whatever the user's locale says about case.
 bool IsDrivesToken(std::string_view path);
 
-// Drive nodes have the file list's drive captions (DriveCaption): the letter and the
-// colon stand at the third and fourth characters.
+// The caption of a drive, in the file list and as a tree node: " (C:)  " followed by the
+// display name up to its first "(" (nothing when it has none).
+std::string DriveCaption(char letter, std::string_view displayName);
+// Drive nodes have these captions: the letter and the colon stand at the third and
+// fourth characters.
 // What a drive node matches in a path: its letter, the colon and "\" ("C:\").
 std::string DriveSegment(std::string_view caption);
 // The path of a node from the captions of its branch, top-level node first: the top

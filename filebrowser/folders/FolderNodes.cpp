@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "filebrowser/folders/DirTreeRules.h"
-#include "filebrowser/filelist/FileListRules.h"
 #include "filebrowser/folders/FolderIconCache.h"
 #include "filebrowser/folders/FolderReading.h"
 #include "filebrowser/shell/PathRules.h"

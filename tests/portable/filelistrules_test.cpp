@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/folders/DirTreeRules.h"
 #include "toolkit/FormatSettings.h"
 
 namespace {

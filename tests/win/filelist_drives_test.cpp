@@ -3,6 +3,7 @@
 
 #include "filebrowser/filelist/FileListRules.h"
 #include "filebrowser/filelist/FileListPopup.h"
+#include "filebrowser/folders/DirTreeRules.h"
 #include "filebrowser/folders/ShellInfoCache.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/shell/DiskSpace.h"
