@@ -20,7 +20,7 @@ std::vector<std::string> DriveRoots() {
   return roots;
 }
 
-TEST_F(FilelistTest, DrivesViewShowsEachDriveInLetterOrderWithItsTexts) {
+TEST_F(FileListTest, DrivesViewShowsEachDriveInLetterOrderWithItsTexts) {
   view->UpdateFileList();  // Directory is "Drives" from the start
   const std::vector<std::string> roots = DriveRoots();
   ASSERT_GE(roots.size(), 2u);  // C: and Z: at least
@@ -49,7 +49,7 @@ TEST_F(FilelistTest, DrivesViewShowsEachDriveInLetterOrderWithItsTexts) {
   EXPECT_EQ(view->SelectedNumber(), view->Count());
 }
 
-TEST_F(FilelistTest, DrivesViewHasItsOwnColumnsAndNoAutomaticMenu) {
+TEST_F(FileListTest, DrivesViewHasItsOwnColumnsAndNoAutomaticMenu) {
   view->UpdateFileList();  // Directory is "Drives" from the start
   ASSERT_EQ(view->ColumnCount(), 5);
   const char* titles[] = {"Name", "Type", "Disk Size", "Free Space", "Attr"};
@@ -66,7 +66,7 @@ TEST_F(FilelistTest, DrivesViewHasItsOwnColumnsAndNoAutomaticMenu) {
   EXPECT_EQ(view->Column(1).Caption, "Size");
 }
 
-TEST_F(FilelistTest, DriveTypeNamesFollowTheLanguageOfTheLastFileListSet) {
+TEST_F(FileListTest, DriveTypeNamesFollowTheLanguageOfTheLastFileListSet) {
   view->SetLanguage(lnGerman);
   EXPECT_EQ(view->DriveTypeText("C:\\"), std::string(LanguageText(TStringKey::sDrvFixed, lnGerman)));
   // Another file list's construction sets the process-wide language back to English.

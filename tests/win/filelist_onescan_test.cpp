@@ -42,10 +42,10 @@ std::vector<std::string> Parts(std::string mask) {
   return parts;
 }
 
-class OneScanTest : public FilelistTest {
+class OneScanTest : public FileListTest {
  protected:
   void SetUp() override {
-    FilelistTest::SetUp();
+    FileListTest::SetUp();
     // The long form keeps trailing dots and blanks, which the plain form strips.
     for (const wchar_t* name : kTrickyNames)
       ASSERT_TRUE(UniqueFile(CreateFileW((L"\\\\?\\" + Widen(dir.Path()) + name).c_str(), GENERIC_WRITE, 0, nullptr,

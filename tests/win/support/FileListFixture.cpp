@@ -5,44 +5,44 @@
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
-void FilelistTest::SetUp() {
+void FileListTest::SetUp() {
   form = std::make_unique<TForm>(nullptr);
   form->SetBounds(20, 20, 640, 480);
   view = TComponent::Create<TDqFilelistView28>(form.get(), form.get());
   view->SetAlign(TAlign::alClient);
 }
 
-void FilelistTest::TearDown() {
+void FileListTest::TearDown() {
   form.reset();
   PumpMessages();
 }
 
-std::vector<std::string> FilelistTest::Captions() const {
+std::vector<std::string> FileListTest::Captions() const {
   std::vector<std::string> out;
   for (const TListItem& item : view->Items()) out.push_back(item.Caption);
   return out;
 }
 
-int FilelistTest::IndexOf(const std::string& caption) const {
+int FileListTest::IndexOf(const std::string& caption) const {
   for (int i = 0; i < view->Count(); ++i)
     if (view->Item(i).Caption == caption) return i;
   return -1;
 }
 
-TListItem FilelistTest::Entry(const std::string& caption) const {
+TListItem FileListTest::Entry(const std::string& caption) const {
   static const TListItem kMissing;
   const int i = IndexOf(caption);
   EXPECT_GE(i, 0) << "no entry \"" << caption << "\"";
   return i >= 0 ? view->Item(i) : kMissing;
 }
 
-std::string FilelistTest::WriteSized(std::string_view name, std::size_t bytes) const {
+std::string FileListTest::WriteSized(std::string_view name, std::size_t bytes) const {
   return dir.Write(name, std::string(bytes, 'x'));
 }
 
-void FilelistTest::ListTempDir() { view->SetDirectory(dir.Path()); }
+void FileListTest::ListTempDir() { view->SetDirectory(dir.Path()); }
 
-void FilelistTest::SetWriteTime(const std::string& path, WORD year, WORD month, WORD day, WORD hour,
+void FileListTest::SetWriteTime(const std::string& path, WORD year, WORD month, WORD day, WORD hour,
                                 WORD minute) {
   // Given in local time, as the list shows it.
   const FILETIME ft = UtcOfLocal(year, month, day, hour, minute);
@@ -54,7 +54,7 @@ void FilelistTest::SetWriteTime(const std::string& path, WORD year, WORD month, 
   ASSERT_TRUE(SetFileTime(f.get(), nullptr, nullptr, &ft));
 }
 
-void FilelistTest::SetAttributes(const std::string& path, DWORD attributes) {
+void FileListTest::SetAttributes(const std::string& path, DWORD attributes) {
   ASSERT_TRUE(SetFileAttributesW(Widen(path).c_str(), attributes)) << path;
 }
 

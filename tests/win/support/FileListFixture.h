@@ -14,7 +14,7 @@
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Form.h"
 
-class FilelistTest : public ::testing::Test {
+class FileListTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
