@@ -1,7 +1,7 @@
 #include "app/PublishedProps.h"
 
 #include "app/IniText.h"
-#include "filebrowser/FilelistView.h"
+#include "filebrowser/filelist/FileListView.h"
 #include "toolkit/FontDialog.h"
 #include "toolkit/Memo.h"
 #include "toolkit/Menu.h"

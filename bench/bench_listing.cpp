@@ -20,11 +20,11 @@
 #include <vector>
 
 #include "bench/BenchTiming.h"
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/FilelistView.h"
-#include "filebrowser/FolderScan.h"
-#include "filebrowser/MaskPattern.h"
-#include "filebrowser/ShellInfoCache.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/filelist/FileListView.h"
+#include "filebrowser/filelist/FolderScan.h"
+#include "filebrowser/filelist/MaskPattern.h"
+#include "filebrowser/folders/ShellInfoCache.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/Utf.h"

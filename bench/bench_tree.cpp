@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "bench/BenchTiming.h"
-#include "filebrowser/DirTreeCombo.h"
-#include "filebrowser/DirTreeView.h"
-#include "filebrowser/FolderIconCache.h"
-#include "filebrowser/FolderNodes.h"
+#include "filebrowser/combo/DirTreeCombo.h"
+#include "filebrowser/combo/DirTreeView.h"
+#include "filebrowser/folders/FolderIconCache.h"
+#include "filebrowser/folders/FolderNodes.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/TreeView.h"

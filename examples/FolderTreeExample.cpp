@@ -14,8 +14,8 @@
 
 #include <string>
 
-#include "filebrowser/DirTree21.h"
-#include "filebrowser/FilelistView.h"
+#include "filebrowser/tree/DirTree21.h"
+#include "filebrowser/filelist/FileListView.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "filebrowser/DropFilesBlock.h"
+#include "filebrowser/filelist/DropFilesBlock.h"
 #include "fuzz/FuzzCheck.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/MaskPattern.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/filelist/MaskPattern.h"
 #include "fuzz/FuzzCheck.h"
 
 namespace {

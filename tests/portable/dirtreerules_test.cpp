@@ -1,7 +1,7 @@
 // Node paths of the folder trees, and the segments a path is located by.
 #include <gtest/gtest.h>
 
-#include "filebrowser/DirTreeRules.h"
+#include "filebrowser/folders/DirTreeRules.h"
 
 TEST(DirTreeRules, NodePathByLevel) {
   const struct {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "filebrowser/DropFilesBlock.h"
+#include "filebrowser/filelist/DropFilesBlock.h"
 
 namespace {
 

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "filebrowser/FileListRules.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/folders/DirTreeRules.h"
 #include "toolkit/FormatSettings.h"
 
 namespace {

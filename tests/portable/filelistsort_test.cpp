@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/FileListSort.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/filelist/FileListSort.h"
 
 namespace {
 

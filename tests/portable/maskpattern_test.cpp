@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "filebrowser/MaskPattern.h"
+#include "filebrowser/filelist/MaskPattern.h"
 
 namespace {
 

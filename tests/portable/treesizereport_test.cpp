@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "filebrowser/TreeSizeReport.h"
+#include "filebrowser/tree/TreeSizeReport.h"
 
 TEST(TreeSizeReport, SizeLineByMagnitude) {
   TTreeSizeTexts texts;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Unit1.h"
-#include "filebrowser/DirTreeView.h"
+#include "filebrowser/combo/DirTreeView.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TempIniLocation.h"

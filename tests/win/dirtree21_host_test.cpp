@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "filebrowser/DirTree21.h"
-#include "filebrowser/DirTree21PopUp.h"
-#include "filebrowser/FilelistView.h"
+#include "filebrowser/tree/DirTree21.h"
+#include "filebrowser/tree/DirTree21PopUp.h"
+#include "filebrowser/filelist/FileListView.h"
 #include "filebrowser/shell/FileOps.h"
 #include "tests/win/support/DirTree21Fixture.h"
 #include "tests/win/support/Keys.h"

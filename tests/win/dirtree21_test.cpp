@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "filebrowser/DirTree21.h"
-#include "filebrowser/DirTree21PopUp.h"
-#include "filebrowser/FilelistView.h"
+#include "filebrowser/tree/DirTree21.h"
+#include "filebrowser/tree/DirTree21PopUp.h"
+#include "filebrowser/filelist/FileListView.h"
 #include "filebrowser/lang/SharedMessages.h"
 #include "filebrowser/shell/FileOps.h"
 #include "tests/win/support/DirTree21Fixture.h"

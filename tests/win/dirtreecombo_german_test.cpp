@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "filebrowser/DirTreeCombo.h"
+#include "filebrowser/combo/DirTreeCombo.h"
 #include "filebrowser/lang/SharedMessages.h"
 #include "toolkit/Form.h"
 

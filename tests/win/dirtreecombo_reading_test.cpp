@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "filebrowser/FolderReading.h"
+#include "filebrowser/folders/FolderReading.h"
 #include "tests/win/support/TestDrive.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"

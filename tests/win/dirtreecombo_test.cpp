@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "filebrowser/DirTreeRules.h"
-#include "filebrowser/FolderNodes.h"
+#include "filebrowser/folders/DirTreeRules.h"
+#include "filebrowser/folders/FolderNodes.h"
 #include "filebrowser/shell/PathRules.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestDrive.h"

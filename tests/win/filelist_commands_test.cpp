@@ -9,11 +9,11 @@
 
 #include <cstring>
 
-#include "filebrowser/DropFilesBlock.h"
-#include "filebrowser/FilelistClipboard.h"
+#include "filebrowser/filelist/DropFilesBlock.h"
+#include "filebrowser/filelist/FileListClipboard.h"
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/PathRules.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "toolkit/Application.h"
@@ -61,10 +61,10 @@ void PutOnClipboard(const std::vector<unsigned char>& bytes, DWORD effect = 0) {
   CloseClipboard();
 }
 
-class FilelistCommandsTest : public FilelistTest {
+class FileListCommandsTest : public FileListTest {
  protected:
   void SetUp() override {
-    FilelistTest::SetUp();
+    FileListTest::SetUp();
     form->Show();
     SetForegroundWindow(form->Handle());
     view->SetFocus();
@@ -92,7 +92,7 @@ class FilelistCommandsTest : public FilelistTest {
   }
 };
 
-TEST_F(FilelistCommandsTest, NewFolderTakesTheFirstFreeNumberAndStartsEditingIt) {
+TEST_F(FileListCommandsTest, NewFolderTakesTheFirstFreeNumberAndStartsEditingIt) {
   dir.MakeDir("New Folder");
   dir.MakeDir("New Folder(2)");
   ListTempDir();
@@ -120,7 +120,7 @@ TEST_F(FilelistCommandsTest, NewFolderTakesTheFirstFreeNumberAndStartsEditingIt)
   EXPECT_FALSE(Exists(dir.File("Drives")));
 }
 
-TEST_F(FilelistCommandsTest, RenameRulesReadOnlyExistingNamesAndCase) {
+TEST_F(FileListCommandsTest, RenameRulesReadOnlyExistingNamesAndCase) {
   const std::string r = dir.Write("r.txt", "r");
   const std::string ar = dir.Write("ar.txt", "ar");
   dir.Write("b.txt", "b");
@@ -167,7 +167,7 @@ TEST_F(FilelistCommandsTest, RenameRulesReadOnlyExistingNamesAndCase) {
   EXPECT_EQ(Scripted().Count("fileop"), 2);
 }
 
-TEST_F(FilelistCommandsTest, DeleteLeavesTheParentAndSendsTheFilesToTheBin) {
+TEST_F(FileListCommandsTest, DeleteLeavesTheParentAndSendsTheFilesToTheBin) {
   dir.MakeDir("sub");
   dir.Write("sub\\a.txt", "a");
   dir.Write("sub\\b.txt", "b");
@@ -183,7 +183,7 @@ TEST_F(FilelistCommandsTest, DeleteLeavesTheParentAndSendsTheFilesToTheBin) {
   EXPECT_EQ(Captions(), std::vector<std::string>{view->ParentDirCaption()});
 }
 
-TEST_F(FilelistCommandsTest, ShiftDeleteAsksPerFileAndStopsAtAFolder) {
+TEST_F(FileListCommandsTest, ShiftDeleteAsksPerFileAndStopsAtAFolder) {
   dir.Write("a.txt", "a");
   dir.Write("b.txt", "b");
   dir.MakeDir("d");
@@ -202,7 +202,7 @@ TEST_F(FilelistCommandsTest, ShiftDeleteAsksPerFileAndStopsAtAFolder) {
   EXPECT_TRUE(Exists(dir.File("a.txt")));
 }
 
-TEST_F(FilelistCommandsTest, ShiftDeleteDeletesOnlyTheFileItAskedAbout) {
+TEST_F(FileListCommandsTest, ShiftDeleteDeletesOnlyTheFileItAskedAbout) {
   const std::string b = dir.Write("b.txt", "b");
   const std::string c = dir.Write("c.txt", "c");
   const std::string other = dir.MakeDir("other");
@@ -233,7 +233,7 @@ TEST_F(FilelistCommandsTest, ShiftDeleteDeletesOnlyTheFileItAskedAbout) {
   EXPECT_TRUE(Exists(c));
 }
 
-TEST_F(FilelistCommandsTest, VanishedAndLockedFilesLoseNothing) {
+TEST_F(FileListCommandsTest, VanishedAndLockedFilesLoseNothing) {
   dir.Write("gone.txt", "g");
   const std::string locked = dir.Write("locked.txt", "l");
   ListTempDir();
@@ -253,7 +253,7 @@ TEST_F(FilelistCommandsTest, VanishedAndLockedFilesLoseNothing) {
   EXPECT_EQ(Captions(), (std::vector<std::string>{view->ParentDirCaption(), "locked.txt"}));
 }
 
-TEST_F(FilelistCommandsTest, CopyAndCutPasteTwiceThroughTheClipboard) {
+TEST_F(FileListCommandsTest, CopyAndCutPasteTwiceThroughTheClipboard) {
   dir.MakeDir("from");
   dir.MakeDir("to");
   dir.Write("from\\a.txt", "a");
@@ -294,7 +294,7 @@ TEST_F(FilelistCommandsTest, CopyAndCutPasteTwiceThroughTheClipboard) {
   EXPECT_TRUE(Exists(dir.File("to2\\a.txt")));
 }
 
-TEST_F(FilelistCommandsTest, PasteReadsBlocksOfOtherProgramsSafely) {
+TEST_F(FileListCommandsTest, PasteReadsBlocksOfOtherProgramsSafely) {
   dir.MakeDir("to");
   const std::string a = dir.Write("\xD0\x96 a.txt", "a");  // a name outside most code pages
   const std::string b = dir.Write("b.txt", "b");
@@ -321,7 +321,7 @@ TEST_F(FilelistCommandsTest, PasteReadsBlocksOfOtherProgramsSafely) {
   EXPECT_TRUE(Exists(a) && Exists(b));
 }
 
-TEST_F(FilelistCommandsTest, PasteMovesOnlyWhatWasCutOrWhatAnotherProgramAsksToMove) {
+TEST_F(FileListCommandsTest, PasteMovesOnlyWhatWasCutOrWhatAnotherProgramAsksToMove) {
   dir.MakeDir("to");
   const std::string a = dir.Write("a.txt", "a");
   const std::string b = dir.Write("b.txt", "b");
@@ -352,7 +352,7 @@ TEST_F(FilelistCommandsTest, PasteMovesOnlyWhatWasCutOrWhatAnotherProgramAsksToM
   }
 }
 
-TEST_F(FilelistCommandsTest, PasteLeavesAFileReplacedAfterItWasTaken) {
+TEST_F(FileListCommandsTest, PasteLeavesAFileReplacedAfterItWasTaken) {
   dir.MakeDir("to");
   const std::string a = dir.Write("a.txt", "a");
   const std::string b = dir.Write("b.txt", "b");
@@ -375,7 +375,7 @@ TEST_F(FilelistCommandsTest, PasteLeavesAFileReplacedAfterItWasTaken) {
   EXPECT_EQ(Scripted().FileOps.size(), 1u);
 }
 
-TEST_F(FilelistCommandsTest, DroppedFilesAreCopiedOrStayPendingInTheDrivesView) {
+TEST_F(FileListCommandsTest, DroppedFilesAreCopiedOrStayPendingInTheDrivesView) {
   dir.MakeDir("to");
   std::vector<std::string> files;
   for (const char* n : {"1.txt", "2.txt", "3.txt"}) files.push_back(dir.Write(n, n));
@@ -400,7 +400,7 @@ TEST_F(FilelistCommandsTest, DroppedFilesAreCopiedOrStayPendingInTheDrivesView) 
   EXPECT_EQ(Scripted().FileOps.back().To, dir.File("to\\") + ExtractFileName(many.back()) + '\0');
 }
 
-TEST_F(FilelistCommandsTest, ViewStartsTheViewerOfTheExtensionAndFindSearchesTheFolder) {
+TEST_F(FileListCommandsTest, ViewStartsTheViewerOfTheExtensionAndFindSearchesTheFolder) {
   dir.Write("a.TxT", "a");
   dir.Write("b c.txt", "b");
   dir.Write("d.log", "d");

@@ -1,12 +1,13 @@
 // The file list's drives view: one entry per drive in letter order, its texts and columns.
 #include <gtest/gtest.h>
 
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/FilelistPopup.h"
-#include "filebrowser/ShellInfoCache.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/filelist/FileListPopup.h"
+#include "filebrowser/folders/DirTreeRules.h"
+#include "filebrowser/folders/ShellInfoCache.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/shell/DiskSpace.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Utf.h"
 
@@ -19,7 +20,7 @@ std::vector<std::string> DriveRoots() {
   return roots;
 }
 
-TEST_F(FilelistTest, DrivesViewShowsEachDriveInLetterOrderWithItsTexts) {
+TEST_F(FileListTest, DrivesViewShowsEachDriveInLetterOrderWithItsTexts) {
   view->UpdateFileList();  // Directory is "Drives" from the start
   const std::vector<std::string> roots = DriveRoots();
   ASSERT_GE(roots.size(), 2u);  // C: and Z: at least
@@ -48,7 +49,7 @@ TEST_F(FilelistTest, DrivesViewShowsEachDriveInLetterOrderWithItsTexts) {
   EXPECT_EQ(view->SelectedNumber(), view->Count());
 }
 
-TEST_F(FilelistTest, DrivesViewHasItsOwnColumnsAndNoAutomaticMenu) {
+TEST_F(FileListTest, DrivesViewHasItsOwnColumnsAndNoAutomaticMenu) {
   view->UpdateFileList();  // Directory is "Drives" from the start
   ASSERT_EQ(view->ColumnCount(), 5);
   const char* titles[] = {"Name", "Type", "Disk Size", "Free Space", "Attr"};
@@ -65,7 +66,7 @@ TEST_F(FilelistTest, DrivesViewHasItsOwnColumnsAndNoAutomaticMenu) {
   EXPECT_EQ(view->Column(1).Caption, "Size");
 }
 
-TEST_F(FilelistTest, DriveTypeNamesFollowTheLanguageOfTheLastFileListSet) {
+TEST_F(FileListTest, DriveTypeNamesFollowTheLanguageOfTheLastFileListSet) {
   view->SetLanguage(lnGerman);
   EXPECT_EQ(view->DriveTypeText("C:\\"), std::string(LanguageText(TStringKey::sDrvFixed, lnGerman)));
   // Another file list's construction sets the process-wide language back to English.

@@ -6,11 +6,11 @@
 #include <commoncontrols.h>
 #include <shellapi.h>
 
-#include "filebrowser/FilelistPopup.h"
+#include "filebrowser/filelist/FileListPopup.h"
 #include "filebrowser/lang/DqConsts.h"
 #include "filebrowser/lang/LanguageDefaults.h"
 #include "filebrowser/lang/SharedMessages.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
@@ -44,7 +44,7 @@ void WriteParentIndex(DWORD type, const void* data, DWORD size) {
   ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"ParentImgIdx", type, data, size), ERROR_SUCCESS);
 }
 
-TEST_F(FilelistTest, LanguageChangeKeepsTheEntriesAndRetitlesTheColumns) {
+TEST_F(FileListTest, LanguageChangeKeepsTheEntriesAndRetitlesTheColumns) {
   dir.Write("a.txt", "");
   ListTempDir();
   view->SetSelected(IndexOf("a.txt"), true);
@@ -75,13 +75,13 @@ TEST_F(FilelistTest, LanguageChangeKeepsTheEntriesAndRetitlesTheColumns) {
   EXPECT_EQ(view->Handle(), window);
 }
 
-TEST_F(FilelistTest, SystemDefaultLanguageIsResolvedFirst) {
+TEST_F(FileListTest, SystemDefaultLanguageIsResolvedFirst) {
   view->SetLanguage(lnSysDefault);
   EXPECT_EQ(view->Language(), ResolveSystemLanguage(lnSysDefault));
   EXPECT_NE(view->Language(), lnSysDefault);
 }
 
-TEST_F(FilelistTest, LanguageChangeInTheDrivesViewPutsFolderColumnsOverTheDrives) {
+TEST_F(FileListTest, LanguageChangeInTheDrivesViewPutsFolderColumnsOverTheDrives) {
   view->UpdateFileList();  // Directory is "Drives" from the start
   const int drives = view->Count();
   view->SetLanguage(lnFrench);
@@ -90,7 +90,7 @@ TEST_F(FilelistTest, LanguageChangeInTheDrivesViewPutsFolderColumnsOverTheDrives
   EXPECT_EQ(view->Column(1).Caption, std::string(LanguageText(TStringKey::sColSize, lnFrench)));
 }
 
-TEST_F(FilelistTest, ParentDirCaptionIsTrimmedComparedWithoutCaseAndUsedFromTheNextListing) {
+TEST_F(FileListTest, ParentDirCaptionIsTrimmedComparedWithoutCaseAndUsedFromTheNextListing) {
   view->SetParentDirCaption("  PARENT ");
   EXPECT_EQ(view->ParentDirCaption(), " Parent");
   ListTempDir();
@@ -104,7 +104,7 @@ TEST_F(FilelistTest, ParentDirCaptionIsTrimmedComparedWithoutCaseAndUsedFromTheN
   EXPECT_EQ(view->Item(0).Caption, " Up");
 }
 
-TEST_F(FilelistTest, TheParentPictureLeavesTheShellsNextIconsTheirOwnIndexes) {
+TEST_F(FileListTest, TheParentPictureLeavesTheShellsNextIconsTheirOwnIndexes) {
   // The shell gives one index for all its lists, so every list must have grown alike.
   int counts[SHIL_JUMBO + 1] = {};
   for (int which = 0; which <= SHIL_JUMBO; ++which) {
@@ -122,7 +122,7 @@ TEST_F(FilelistTest, TheParentPictureLeavesTheShellsNextIconsTheirOwnIndexes) {
   EXPECT_NE(sfi.iIcon, view->ParentImageIndex());
 }
 
-TEST_F(FilelistTest, ParentImageIsRecordedAndFoundAgainByTheNextList) {
+TEST_F(FileListTest, ParentImageIsRecordedAndFoundAgainByTheNextList) {
   DWORD recorded = 0;
   ASSERT_TRUE(ReadParentIndex(recorded));
   EXPECT_EQ(static_cast<int>(recorded), view->ParentImageIndex());
@@ -142,7 +142,7 @@ TEST_F(FilelistTest, ParentImageIsRecordedAndFoundAgainByTheNextList) {
   EXPECT_EQ(ImageList_GetImageCount(large), images);
 }
 
-TEST_F(FilelistTest, AForeignOrMalformedRecordIsReplaced) {
+TEST_F(FileListTest, AForeignOrMalformedRecordIsReplaced) {
   HIMAGELIST large = view->LargeImages();
   const DWORD zero = 0;  // an image that is not the parent picture
   WriteParentIndex(REG_DWORD, &zero, sizeof zero);

@@ -6,11 +6,11 @@
 #include <cctype>
 #include <cstdio>
 
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/ShellInfoCache.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/folders/ShellInfoCache.h"
 #include "filebrowser/shell/DiskSpace.h"
 #include "filebrowser/shell/FileTimeText.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Locale.h"
 #include "toolkit/NumberFormat.h"
 #include "toolkit/Utf.h"
@@ -24,7 +24,7 @@ std::string CurrentDirectory() {
   return Narrow(buf);
 }
 
-TEST_F(FilelistTest, ConstructionSetsTheDocumentedValuesAndListsNothing) {
+TEST_F(FileListTest, ConstructionSetsTheDocumentedValuesAndListsNothing) {
   EXPECT_EQ(view->Directory(), "Drives");
   EXPECT_EQ(view->Mask(), "*.*");
   EXPECT_EQ(view->FileType(), (TFileType{ftReadOnly, ftHidden, ftSystem, ftArchive}));
@@ -56,7 +56,7 @@ TEST_F(FilelistTest, ConstructionSetsTheDocumentedValuesAndListsNothing) {
   EXPECT_TRUE(view->FolderColumnsInPlace());
 }
 
-TEST_F(FilelistTest, EntriesCarryTheDocumentedSubItems) {
+TEST_F(FileListTest, EntriesCarryTheDocumentedSubItems) {
   const std::string file = WriteSized("notes.txt", 2048);
   dir.MakeDir("Sub");
   SetWriteTime(file, 2021, 3, 4, 5, 6);
@@ -95,7 +95,7 @@ TEST_F(FilelistTest, EntriesCarryTheDocumentedSubItems) {
   EXPECT_EQ(ShownText(*view, i, 1), "2 KB");
 }
 
-TEST_F(FilelistTest, AListingEndsWithParentFoldersAndFilesEachByNameAndTheFirstEntryFocused) {
+TEST_F(FileListTest, AListingEndsWithParentFoldersAndFilesEachByNameAndTheFirstEntryFocused) {
   dir.Write("b.txt", "");
   dir.Write("A.txt", "");
   dir.Write("c.log", "");
@@ -108,7 +108,7 @@ TEST_F(FilelistTest, AListingEndsWithParentFoldersAndFilesEachByNameAndTheFirstE
   EXPECT_EQ(view->SelectedNumber(), 6);  // nothing selected: every entry, the parent included
 }
 
-TEST_F(FilelistTest, MaskBlanksSemicolonsAndDoubleMatches) {
+TEST_F(FileListTest, MaskBlanksSemicolonsAndDoubleMatches) {
   dir.Write("a.txt", "");
   dir.Write("b.log", "");
   dir.Write(" c.txt", "");
@@ -126,7 +126,7 @@ TEST_F(FilelistTest, MaskBlanksSemicolonsAndDoubleMatches) {
   EXPECT_EQ(Captions(), (Names{" c.txt", "a.txt", "a.txt"}));
 }
 
-TEST_F(FilelistTest, ParentEntryRules) {
+TEST_F(FileListTest, ParentEntryRules) {
   dir.MakeDir("Sub");
   ListTempDir();
   EXPECT_EQ(view->Item(0).Caption, " Parent");
@@ -144,7 +144,7 @@ TEST_F(FilelistTest, ParentEntryRules) {
   EXPECT_EQ(IndexOf(" Parent"), -1);
 }
 
-TEST_F(FilelistTest, AttributeSetAdmitsHiddenAndReadOnlySystemEntriesOnlyWithTheirMembers) {
+TEST_F(FileListTest, AttributeSetAdmitsHiddenAndReadOnlySystemEntriesOnlyWithTheirMembers) {
   SetAttributes(dir.Write("hidden.txt", ""), FILE_ATTRIBUTE_HIDDEN);
   SetAttributes(dir.MakeDir("HiddenDir"), FILE_ATTRIBUTE_HIDDEN);
   SetAttributes(dir.Write("rs.txt", ""), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM);
@@ -164,7 +164,7 @@ TEST_F(FilelistTest, AttributeSetAdmitsHiddenAndReadOnlySystemEntriesOnlyWithThe
   EXPECT_EQ(Captions(), (Names{" Parent", "HiddenDir", "hidden.txt", "plain.txt"}));
 }
 
-TEST_F(FilelistTest, SizesInKilobytesAndBytes) {
+TEST_F(FileListTest, SizesInKilobytesAndBytes) {
   const std::pair<const char*, std::size_t> files[] = {{"s0", 0},       {"s1", 1},       {"s1023", 1023},
                                                        {"s1024", 1024}, {"s2047", 2047}, {"s2048", 2048},
                                                        {"s1536", 1536}};
@@ -188,7 +188,7 @@ TEST_F(FilelistTest, SizesInKilobytesAndBytes) {
   EXPECT_EQ(size("folder"), " ");
 }
 
-TEST_F(FilelistTest, HideFileExtCutsTheLastExtension) {
+TEST_F(FileListTest, HideFileExtCutsTheLastExtension) {
   for (const char* n : {"readme.txt", "archive.tar.gz", "noext", ".profile"}) dir.Write(n, "");
   dir.MakeDir("dir.d");
   view->SetHideFileExt(true);
@@ -197,7 +197,7 @@ TEST_F(FilelistTest, HideFileExtCutsTheLastExtension) {
   EXPECT_EQ(Entry("readme").SubItems[kSubPath], dir.Path() + "readme.txt");
 }
 
-TEST_F(FilelistTest, DirectorySetterRules) {
+TEST_F(FileListTest, DirectorySetterRules) {
   view->SetShowFolders(false);
   ListTempDir();
   EXPECT_EQ(CurrentDirectory() + (CurrentDirectory().back() == '\\' ? "" : "\\"), dir.Path());
@@ -230,7 +230,7 @@ TEST_F(FilelistTest, DirectorySetterRules) {
   EXPECT_FALSE(view->IsDrivesView());
 }
 
-TEST_F(FilelistTest, ReListingSettersActOnlyOnAChange) {
+TEST_F(FileListTest, ReListingSettersActOnlyOnAChange) {
   view->SetShowFolders(false);
   ListTempDir();
   dir.Write("new.txt", "");
@@ -242,7 +242,7 @@ TEST_F(FilelistTest, ReListingSettersActOnlyOnAChange) {
   EXPECT_EQ(Captions(), Names{"new.txt"});
 }
 
-TEST_F(FilelistTest, SelectionProperties) {
+TEST_F(FileListTest, SelectionProperties) {
   WriteSized("a.bin", 1000);
   WriteSized("b.bin", 234);
   dir.MakeDir("Sub");
@@ -261,7 +261,7 @@ TEST_F(FilelistTest, SelectionProperties) {
   EXPECT_EQ(view->SelCount(), 4);  // writing SelectedItem leaves the selection alone
 }
 
-TEST_F(FilelistTest, DatePatternsComeFromTheFormatsAtTheTimeOfListing) {
+TEST_F(FileListTest, DatePatternsComeFromTheFormatsAtTheTimeOfListing) {
   const std::string file = dir.Write("dated.txt", "");
   SetWriteTime(file, 2021, 3, 4, 15, 6);
   view->SetDateFormat(df_yyyyMMdd);
@@ -282,7 +282,7 @@ TEST_F(FilelistTest, DatePatternsComeFromTheFormatsAtTheTimeOfListing) {
 // The window asks for each text and icon as it paints: what it is handed is what a
 // command reads, for packed entries under either size unit and with the parent entry's
 // blanks, and for the drives view's entries, given whole.
-TEST_F(FilelistTest, TheWindowIsHandedTheTextsAndIconsTheEntriesRead) {
+TEST_F(FileListTest, TheWindowIsHandedTheTextsAndIconsTheEntriesRead) {
   WriteSized("big.log", 5000);
   dir.Write("readme.txt", "");
   dir.MakeDir("Sub");
@@ -321,7 +321,7 @@ TEST_F(FilelistTest, TheWindowIsHandedTheTextsAndIconsTheEntriesRead) {
 
 // Texts are made as they are painted, yet by the settings of the listing: a later change
 // shows at the next one.
-TEST_F(FilelistTest, FormatsChangedAfterAListingLeaveItsTextsAsListed) {
+TEST_F(FileListTest, FormatsChangedAfterAListingLeaveItsTextsAsListed) {
   SetWriteTime(dir.Write("readme.txt", ""), 2021, 3, 4, 15, 6);
   ListTempDir();
   const auto shown = [this] {
@@ -345,7 +345,7 @@ TEST_F(FilelistTest, FormatsChangedAfterAListingLeaveItsTextsAsListed) {
 
 // Type-ahead looks for the captions as shown: the parent's, and names without their
 // extension when those are hidden.
-TEST_F(FilelistTest, TypingFindsEntriesByTheirShownCaptions) {
+TEST_F(FileListTest, TypingFindsEntriesByTheirShownCaptions) {
   for (const char* n : {"alpha.txt", "beta.txt", "Bravo.log"}) dir.Write(n, "");
   view->SetHideFileExt(true);
   ListTempDir();

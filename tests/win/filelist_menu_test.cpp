@@ -8,11 +8,11 @@
 #include <fstream>
 #include <functional>
 
-#include "filebrowser/FilelistPopup.h"
+#include "filebrowser/filelist/FileListPopup.h"
 #include "filebrowser/shell/FileOps.h"
 #include "filebrowser/shell/PathRules.h"
 #include "filebrowser/shell/SpecialFolders.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "tests/win/support/MenuPick.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "toolkit/Button.h"
@@ -60,10 +60,10 @@ std::string ClipboardText() {
   return text;
 }
 
-class FilelistMenuTest : public FilelistTest {
+class FileListMenuTest : public FileListTest {
  protected:
   void SetUp() override {
-    FilelistTest::SetUp();
+    FileListTest::SetUp();
     form->Show();
     Scripted().FileOpAnswer = RealFileOperation;
     OpenClipboard(nullptr);
@@ -87,7 +87,7 @@ class FilelistMenuTest : public FilelistTest {
   void Click(const char* name) { Menu().ItemClick(Menu().FindItem(name)); }
 };
 
-TEST_F(FilelistMenuTest, ItemsFollowTheSelectionAndTheMenuOpensBesideThePoint) {
+TEST_F(FileListMenuTest, ItemsFollowTheSelectionAndTheMenuOpensBesideThePoint) {
   for (const char* n : {"a.TXT", "b.jpg", "c.wmf"}) dir.Write(n, n);
   ListTempDir();
   EXPECT_EQ(States(), "00000000010");
@@ -111,7 +111,7 @@ TEST_F(FilelistMenuTest, ItemsFollowTheSelectionAndTheMenuOpensBesideThePoint) {
   EXPECT_NE(Menu().FindItem("Send_To3")->Bitmap(), nullptr);  // the 256-colour picture
 }
 
-TEST_F(FilelistMenuTest, EveryItemPickedFromTheMenuRunsItsCommand) {
+TEST_F(FileListMenuTest, EveryItemPickedFromTheMenuRunsItsCommand) {
   dir.Write("a.txt", "alpha");
   const std::string sub = dir.MakeDir("sub") + "\\";
   const std::string desktop = GetSpecialFolder(sfDesktop);
@@ -150,7 +150,7 @@ TEST_F(FilelistMenuTest, EveryItemPickedFromTheMenuRunsItsCommand) {
   DeleteFileW(Widen(desktop + "a.lnk").c_str());
 }
 
-TEST_F(FilelistMenuTest, EverySendToShortcutRunsItsOwnEntry) {
+TEST_F(FileListMenuTest, EverySendToShortcutRunsItsOwnEntry) {
   std::string sendTo;
   ASSERT_TRUE(TDqFilelistView28PopUp::ShellFolderPath(nullptr, sendTo, CSIDL_SENDTO));
   // More than two digits can number: 100 folders and a program.
@@ -186,7 +186,7 @@ TEST_F(FilelistMenuTest, EverySendToShortcutRunsItsOwnEntry) {
   for (const std::string& link : links) DeleteFileW(Widen(link).c_str());
 }
 
-TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
+TEST_F(FileListMenuTest, SendToAnyFolderAndTheClipboardKinds) {
   dir.Write("a.txt", "alpha");
   dir.Write("b.txt", "b");
   dir.Write("c.txt", "c");
@@ -251,7 +251,7 @@ TEST_F(FilelistMenuTest, SendToAnyFolderAndTheClipboardKinds) {
   EXPECT_EQ(Scripted().Last().Text, dir.File("a.txt"));
 }
 
-TEST_F(FilelistMenuTest, DesktopShortcutReplacesOnlyItsOwnName) {
+TEST_F(FileListMenuTest, DesktopShortcutReplacesOnlyItsOwnName) {
   const std::string desktop = GetSpecialFolder(sfDesktop);
   ASSERT_FALSE(desktop.empty());
   dir.Write("notes.txt", "n");
@@ -290,7 +290,7 @@ TEST_F(FilelistMenuTest, DesktopShortcutReplacesOnlyItsOwnName) {
 
 }  // namespace
 
-TEST_F(FilelistMenuTest, AMenuReadBeforeItFirstPopsUpHasItsItemsInItsLanguage) {
+TEST_F(FileListMenuTest, AMenuReadBeforeItFirstPopsUpHasItsItemsInItsLanguage) {
   const TLanguage before = ListLanguage;
   // Made and unmade menus alike: a language change makes a made menu again at once and
   // only marks an unmade one; either way a read finds the items in the new language.

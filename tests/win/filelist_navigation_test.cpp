@@ -2,18 +2,18 @@
 // the key table's modifier rule, and which events it raises.
 #include <gtest/gtest.h>
 
-#include "filebrowser/DirTreeLink.h"
+#include "filebrowser/folders/DirTreeLink.h"
 #include "filebrowser/shell/FileOps.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "toolkit/Utf.h"
 
 namespace {
-class FilelistNavigationTest : public FilelistTest {
+class FileListNavigationTest : public FileListTest {
  protected:
   void SetUp() override {
-    FilelistTest::SetUp();
+    FileListTest::SetUp();
     form->Show();
     SetForegroundWindow(form->Handle());
     view->OnClick = [this](TComponent*) { events.push_back("click " + view->SelectedItem()); };
@@ -26,7 +26,7 @@ class FilelistNavigationTest : public FilelistTest {
   std::vector<std::string> events;
 };
 
-TEST_F(FilelistNavigationTest, ClickSetsTheItemAndRaisesTheEventsOnlyOnAnEntry) {
+TEST_F(FileListNavigationTest, ClickSetsTheItemAndRaisesTheEventsOnlyOnAnEntry) {
   dir.Write("a.txt", "a");
   ListTempDir();
   ClickAt(-1);
@@ -35,7 +35,7 @@ TEST_F(FilelistNavigationTest, ClickSetsTheItemAndRaisesTheEventsOnlyOnAnEntry) 
   EXPECT_EQ(events, (std::vector<std::string>{"item " + dir.File("a.txt"), "click " + dir.File("a.txt")}));
 }
 
-TEST_F(FilelistNavigationTest, BackspaceGoesUpAndReselectsTheFolderLeft) {
+TEST_F(FileListNavigationTest, BackspaceGoesUpAndReselectsTheFolderLeft) {
   dir.MakeDir("Texts");
   dir.MakeDir("Texts\\Old");
   view->SetDirectory(dir.File("Texts\\Old"));
@@ -62,7 +62,7 @@ TEST_F(FilelistNavigationTest, BackspaceGoesUpAndReselectsTheFolderLeft) {
   EXPECT_EQ(view->Count(), before);
 }
 
-TEST_F(FilelistNavigationTest, BackspaceWhileACaptionIsEditedDoesNotGoUp) {
+TEST_F(FileListNavigationTest, BackspaceWhileACaptionIsEditedDoesNotGoUp) {
   dir.MakeDir("sub");
   view->SetDirectory(dir.File("sub"));
   dir.Write("sub\\a.txt", "a");
@@ -73,7 +73,7 @@ TEST_F(FilelistNavigationTest, BackspaceWhileACaptionIsEditedDoesNotGoUp) {
   EXPECT_EQ(view->Directory(), dir.File("sub\\"));
 }
 
-TEST_F(FilelistNavigationTest, DoubleClickOpensGoesUpOrRaisesTheEvent) {
+TEST_F(FileListNavigationTest, DoubleClickOpensGoesUpOrRaisesTheEvent) {
   dir.MakeDir("sub");
   dir.Write("sub\\a.txt", "a");
   view->SetDirectory(dir.File("sub"));
@@ -107,7 +107,7 @@ TEST_F(FilelistNavigationTest, DoubleClickOpensGoesUpOrRaisesTheEvent) {
   EXPECT_EQ(run.Flags, static_cast<UINT>(SW_SHOW));
 }
 
-TEST_F(FilelistNavigationTest, KeysNeedTheExactModifiersAndRaiseKeyDownByTheRule) {
+TEST_F(FileListNavigationTest, KeysNeedTheExactModifiersAndRaiseKeyDownByTheRule) {
   dir.MakeDir("sub");
   dir.Write("a.txt", "a");
   dir.Write("b.txt", "b");
@@ -134,7 +134,7 @@ TEST_F(FilelistNavigationTest, KeysNeedTheExactModifiersAndRaiseKeyDownByTheRule
   EXPECT_EQ(events, (std::vector<std::string>{"key " + std::to_string(VK_F3), "key " + std::to_string(VK_DELETE)}));
 }
 
-TEST_F(FilelistNavigationTest, F5ReadsTheFolderAgainWithoutLinkedViews) {
+TEST_F(FileListNavigationTest, F5ReadsTheFolderAgainWithoutLinkedViews) {
   ListTempDir();
   dir.Write("late.txt", "x");
   EXPECT_EQ(IndexOf("late.txt"), -1);
@@ -142,7 +142,7 @@ TEST_F(FilelistNavigationTest, F5ReadsTheFolderAgainWithoutLinkedViews) {
   EXPECT_GE(IndexOf("late.txt"), 0);
 }
 
-TEST_F(FilelistNavigationTest, AFolderThatWentListsEmptyAndStaysTheDirectory) {
+TEST_F(FileListNavigationTest, AFolderThatWentListsEmptyAndStaysTheDirectory) {
   const std::string gone = dir.MakeDir("Gone") + "\\";
   dir.Write("Gone\\a.txt", "a");
   dir.MakeDir("Up");
@@ -166,7 +166,7 @@ TEST_F(FilelistNavigationTest, AFolderThatWentListsEmptyAndStaysTheDirectory) {
   EXPECT_EQ(Scripted().Count("message"), 0);
 }
 
-TEST_F(FilelistNavigationTest, TypingLettersMovesTheSelection) {
+TEST_F(FileListNavigationTest, TypingLettersMovesTheSelection) {
   for (const char* n : {"alpha.txt", "beta.txt", "bravo.txt"}) dir.Write(n, "");
   ListTempDir();
   view->SetFocus();
@@ -190,7 +190,7 @@ class FakeTree : public TComponent, public TDirTreeLink {
   void BeginDragFrom(TDqFilelistView28&, int px) override { Calls.push_back("drag " + std::to_string(px)); }
 };
 
-TEST_F(FilelistNavigationTest, LinkedTreeFollowsAndTheMousePressPicksTheDropOperation) {
+TEST_F(FileListNavigationTest, LinkedTreeFollowsAndTheMousePressPicksTheDropOperation) {
   dir.Write("a.txt", "a");
   ListTempDir();
   auto* tree = TComponent::Create<FakeTree>(form.get());

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "filebrowser/FileListRules.h"
-#include "filebrowser/MaskPattern.h"
-#include "tests/win/support/FilelistFixture.h"
+#include "filebrowser/filelist/FileListRules.h"
+#include "filebrowser/filelist/MaskPattern.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
@@ -42,10 +42,10 @@ std::vector<std::string> Parts(std::string mask) {
   return parts;
 }
 
-class OneScanTest : public FilelistTest {
+class OneScanTest : public FileListTest {
  protected:
   void SetUp() override {
-    FilelistTest::SetUp();
+    FileListTest::SetUp();
     // The long form keeps trailing dots and blanks, which the plain form strips.
     for (const wchar_t* name : kTrickyNames)
       ASSERT_TRUE(UniqueFile(CreateFileW((L"\\\\?\\" + Widen(dir.Path()) + name).c_str(), GENERIC_WRITE, 0, nullptr,

@@ -1,8 +1,8 @@
 // The shell's answers shared within a listing must be those the entries' own queries give.
 #include <gtest/gtest.h>
 
-#include "filebrowser/FolderIconCache.h"
-#include "filebrowser/ShellInfoCache.h"
+#include "filebrowser/folders/FolderIconCache.h"
+#include "filebrowser/folders/ShellInfoCache.h"
 #include "filebrowser/shell/ShellIcons.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Handles.h"

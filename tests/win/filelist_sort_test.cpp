@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <set>
 
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Utf.h"
@@ -17,10 +17,10 @@ namespace {
 using Names = std::vector<std::string>;
 using NameSet = std::set<std::string>;
 
-class FilelistSortTest : public FilelistTest {
+class FileListSortTest : public FileListTest {
  protected:
   void SetUp() override {
-    FilelistTest::SetUp();
+    FileListTest::SetUp();
     dir.MakeDir("Alpha");
     dir.MakeDir("beta");
     WriteSized("a.txt", 1500);
@@ -54,7 +54,7 @@ class FilelistSortTest : public FilelistTest {
 
 constexpr int kArrowFlags = HDF_BITMAP | HDF_BITMAP_ON_RIGHT;
 
-TEST_F(FilelistSortTest, AListingEndsAscendingByNameWithTheUpArrowOnName) {
+TEST_F(FileListSortTest, AListingEndsAscendingByNameWithTheUpArrowOnName) {
   EXPECT_EQ(Captions(), (Names{" Parent", "Alpha", "beta", "a.txt", "B.txt", "c.log", "d.ini"}));
   EXPECT_EQ(view->SortState().Column, 0);
   EXPECT_FALSE(view->SortState().Descending);
@@ -65,7 +65,7 @@ TEST_F(FilelistSortTest, AListingEndsAscendingByNameWithTheUpArrowOnName) {
   for (int j = 1; j < 5; ++j) EXPECT_EQ(arrows[static_cast<std::size_t>(j)].first, 0) << j;
 }
 
-TEST_F(FilelistSortTest, SecondClickOnNameReversesFilesAndFoldersButKeepsTheParentOnTop) {
+TEST_F(FileListSortTest, SecondClickOnNameReversesFilesAndFoldersButKeepsTheParentOnTop) {
   const HBITMAP up = Arrows()[0].second;
   view->SortByColumn(view, 0);
   EXPECT_TRUE(view->SortState().Descending);
@@ -74,7 +74,7 @@ TEST_F(FilelistSortTest, SecondClickOnNameReversesFilesAndFoldersButKeepsThePare
   EXPECT_EQ(Arrows()[0].first, kArrowFlags);
 }
 
-TEST_F(FilelistSortTest, SizeSortsLargestFirstAndKilobytesOfEqualSizeCompareEqual) {
+TEST_F(FileListSortTest, SizeSortsLargestFirstAndKilobytesOfEqualSizeCompareEqual) {
   view->SortByColumn(view, 1);
   EXPECT_EQ(view->SortState().Column, 1);
   EXPECT_TRUE(view->SortState().Descending);
@@ -93,7 +93,7 @@ TEST_F(FilelistSortTest, SizeSortsLargestFirstAndKilobytesOfEqualSizeCompareEqua
   EXPECT_EQ(view->Item(6).Caption, "c.log");
 }
 
-TEST_F(FilelistSortTest, SizeCountsAFileUnderOneKilobyteAsOneAndNotAsEmpty) {
+TEST_F(FileListSortTest, SizeCountsAFileUnderOneKilobyteAsOneAndNotAsEmpty) {
   WriteSized("e.txt", 300);
   view->UpdateFileList();
   view->SortByColumn(view, 1);
@@ -105,14 +105,14 @@ TEST_F(FilelistSortTest, SizeCountsAFileUnderOneKilobyteAsOneAndNotAsEmpty) {
   EXPECT_EQ(At({4, 5, 6}), (NameSet{"a.txt", "B.txt", "e.txt"}));
 }
 
-TEST_F(FilelistSortTest, SizeInBytesTellsSmallDifferencesApart) {
+TEST_F(FileListSortTest, SizeInBytesTellsSmallDifferencesApart) {
   view->SetFileSize(fsByte);
   view->UpdateFileList();
   view->SortByColumn(view, 1);
   EXPECT_EQ(First(5), (Names{" Parent", "c.log", "B.txt", "a.txt", "d.ini"}));
 }
 
-TEST_F(FilelistSortTest, ModifiedSortsNewestFirstOnTheFirstClick) {
+TEST_F(FileListSortTest, ModifiedSortsNewestFirstOnTheFirstClick) {
   SetWriteTime(dir.File("a.txt"), 2020, 1, 1, 0, 0);
   SetWriteTime(dir.File("B.txt"), 2022, 1, 1, 0, 0);
   SetWriteTime(dir.File("c.log"), 2021, 6, 1, 0, 0);
@@ -122,7 +122,7 @@ TEST_F(FilelistSortTest, ModifiedSortsNewestFirstOnTheFirstClick) {
   EXPECT_EQ(First(5), (Names{" Parent", "B.txt", "c.log", "a.txt", "d.ini"}));
 }
 
-TEST_F(FilelistSortTest, AttrComparesTheLetterTexts) {
+TEST_F(FileListSortTest, AttrComparesTheLetterTexts) {
   SetAttributes(dir.File("a.txt"), FILE_ATTRIBUTE_READONLY);
   SetAttributes(dir.File("B.txt"), FILE_ATTRIBUTE_HIDDEN);
   SetAttributes(dir.File("c.log"), FILE_ATTRIBUTE_SYSTEM);
@@ -133,7 +133,7 @@ TEST_F(FilelistSortTest, AttrComparesTheLetterTexts) {
   EXPECT_EQ(First(5), (Names{" Parent", "c.log", "a.txt", "B.txt", "d.ini"}));
 }
 
-TEST_F(FilelistSortTest, TypeSortsFilesByTheirTypeTextsWithoutRegardToCase) {
+TEST_F(FileListSortTest, TypeSortsFilesByTheirTypeTextsWithoutRegardToCase) {
   view->SortByColumn(view, 2);
   EXPECT_EQ(view->Item(0).Caption, " Parent");
   auto folded = [](std::string_view text) {
@@ -147,7 +147,7 @@ TEST_F(FilelistSortTest, TypeSortsFilesByTheirTypeTextsWithoutRegardToCase) {
   EXPECT_EQ(At({5, 6}), (NameSet{"Alpha", "beta"}));
 }
 
-TEST_F(FilelistSortTest, SelectionAndFocusStayWithTheirEntries) {
+TEST_F(FileListSortTest, SelectionAndFocusStayWithTheirEntries) {
   view->SetSelected(IndexOf("c.log"), true);
   view->SetItemFocused(IndexOf("c.log"));
   view->SortByColumn(view, 0);
@@ -156,7 +156,7 @@ TEST_F(FilelistSortTest, SelectionAndFocusStayWithTheirEntries) {
   EXPECT_EQ(view->Item(view->ItemFocused()).Caption, "c.log");
 }
 
-TEST_F(FilelistSortTest, CompareItemsNegatesForDescendingExceptAgainstTheParent) {
+TEST_F(FileListSortTest, CompareItemsNegatesForDescendingExceptAgainstTheParent) {
   // Copies: sorting moves the entries.
   const TListItem parent = Entry(" Parent");
   const TListItem file = Entry("a.txt");
@@ -174,7 +174,7 @@ TEST_F(FilelistSortTest, CompareItemsNegatesForDescendingExceptAgainstTheParent)
   EXPECT_EQ(r, 0);  // the same entry
 }
 
-TEST_F(FilelistSortTest, DrivesViewIsNeverSortedAndIgnoresHeaderClicks) {
+TEST_F(FileListSortTest, DrivesViewIsNeverSortedAndIgnoresHeaderClicks) {
   view->SetDirectory("Drives");
   const Names before = Captions();
   const TSortState state = view->SortState();
@@ -186,7 +186,7 @@ TEST_F(FilelistSortTest, DrivesViewIsNeverSortedAndIgnoresHeaderClicks) {
   EXPECT_FALSE(view->SortState().Sortable);
 }
 
-TEST_F(FilelistSortTest, ColumnWidthsApplyWhenTheFolderColumnsAreBuiltAgain) {
+TEST_F(FileListSortTest, ColumnWidthsApplyWhenTheFolderColumnsAreBuiltAgain) {
   view->SetColWidth_Size(0);
   view->SetColWidth_Type(0);
   EXPECT_EQ(view->Column(1).Width, 75);  // existing columns stay
@@ -208,7 +208,7 @@ TEST_F(FilelistSortTest, ColumnWidthsApplyWhenTheFolderColumnsAreBuiltAgain) {
 namespace {
 // Two files written 10 microseconds apart sort as equal by Modified: the date key keeps 15 digits,
 // coarser than that. Equal entries keep the listing's order both ways.
-TEST_F(FilelistSortTest, ModifiedComparesTimesOnlyAsFinelyAsTheDateKey) {
+TEST_F(FileListSortTest, ModifiedComparesTimesOnlyAsFinelyAsTheDateKey) {
   const auto setTicks = [&](const char* name, std::uint64_t ticks) {
     UniqueFile file(CreateFileW(Widen(dir.File(name)).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_BACKUP_SEMANTICS, nullptr));

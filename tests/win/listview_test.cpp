@@ -9,7 +9,7 @@
 #include <memory>
 #include <new>
 
-#include "tests/win/support/FilelistFixture.h"
+#include "tests/win/support/FileListFixture.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/Unit1.h"
-#include "filebrowser/DirTreeView.h"
+#include "filebrowser/combo/DirTreeView.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/TempIniLocation.h"
 #include "tests/win/support/TestFiles.h"

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "filebrowser/DropFilesBlock.h"
+#include "filebrowser/filelist/DropFilesBlock.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/MainWindowFixture.h"
 #include "toolkit/Utf.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "filebrowser/FilelistView.h"
+#include "filebrowser/filelist/FileListView.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/FontDialog.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "filebrowser/DropFilesBlock.h"
+#include "filebrowser/filelist/DropFilesBlock.h"
 #include "tests/win/support/Keys.h"
 #include "tests/win/support/MainWindowFixture.h"
 #include "toolkit/Application.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/Unit1.h"
-#include "filebrowser/DirTreeCombo.h"
-#include "filebrowser/DirTreeView.h"
+#include "filebrowser/combo/DirTreeCombo.h"
+#include "filebrowser/combo/DirTreeView.h"
 #include "tests/win/support/TempIniLocation.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Application.h"

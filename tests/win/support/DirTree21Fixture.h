@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "filebrowser/DirTree21.h"
-#include "filebrowser/FilelistView.h"
+#include "filebrowser/tree/DirTree21.h"
+#include "filebrowser/filelist/FileListView.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Form.h"
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "filebrowser/DirTreeCombo.h"
-#include "filebrowser/DirTreeView.h"
-#include "filebrowser/DqSpeedButton.h"
-#include "filebrowser/FilelistView.h"
+#include "filebrowser/combo/DirTreeCombo.h"
+#include "filebrowser/combo/DirTreeView.h"
+#include "filebrowser/combo/DqSpeedButton.h"
+#include "filebrowser/filelist/FileListView.h"
 #include "tests/win/support/TestFiles.h"
 #include "toolkit/Form.h"
 
