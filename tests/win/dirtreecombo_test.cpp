@@ -9,6 +9,7 @@
 #include "filebrowser/folders/DirTreeRules.h"
 #include "filebrowser/folders/FolderNodes.h"
 #include "filebrowser/shell/PathRules.h"
+#include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestDrive.h"
 #include "toolkit/Utf.h"
@@ -371,16 +372,16 @@ TEST_F(DirTreeComboTest, FolderNotificationAndF5RebuildTheTreeAndRereadTheList) 
   EXPECT_EQ(list->Directory(), dir.Path());
   EXPECT_EQ(combo->LastOpenedPath(), dir.Path());
   std::vector<std::string> folders{"A"};
-  for (const bool notify : {true, false}) {
-    const std::string name = notify ? "New" : "Newer";
+  // A notification, F5 in the combo, and F5 in the list, which passes it on to the combo.
+  for (const std::string name : {"New", "Newer", "Newest"}) {
     const std::string made = dir.MakeDir(name);
     dir.Write(name + ".txt", "");
     ASSERT_FALSE(ListShows(name));
-    if (notify) {
+    if (name == "New") {
       SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(made).c_str(), nullptr);
       PumpMessages();
     } else {
-      Press(VK_F5);
+      PressKey(name == "Newer" ? combo->Handle() : list->Handle(), VK_F5);
     }
     folders.push_back(name);
     EXPECT_EQ(combo->SelectedPath(), dir.Path()) << name;
@@ -389,6 +390,21 @@ TEST_F(DirTreeComboTest, FolderNotificationAndF5RebuildTheTreeAndRereadTheList) 
     EXPECT_TRUE(ListShows(name));
     EXPECT_TRUE(ListShows(name + ".txt"));
   }
+}
+
+TEST_F(DirTreeComboTest, EscapeInTheLinkedListClosesTheDropDownAndEscapeThereAfterChangesNothing) {
+  dir.MakeDir("A");
+  combo->OpenPath(dir.Path());
+  combo->DropDown();
+  ASSERT_TRUE(combo->DroppedDown());
+  // The key reaches the list while the drop-down is still open.
+  PressKey(list->Handle(), VK_ESCAPE);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_FALSE(IsWindowVisible(Tree().Handle()));
+  PressKey(list->Handle(), VK_ESCAPE);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->SelectedPath(), dir.Path());
+  EXPECT_EQ(list->Directory(), dir.Path());
 }
 
 TEST_F(DirTreeComboTest, LinksAndTheShellEntryEndWithTheirObjects) {
