@@ -8,9 +8,24 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
+// The list holds no items of its own: it asks for each shown one, as the viewer's does.
+struct TEntry {
+  std::wstring Name;
+  int Icon = 0;
+};
+std::vector<TEntry> entries;
+
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_GETDISPINFOW) {
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(lParam)->item;
+    const TEntry& entry = entries[static_cast<std::size_t>(item.iItem)];
+    if (item.mask & LVIF_TEXT) lstrcpynW(item.pszText, entry.Name.c_str(), item.cchTextMax);
+    if (item.mask & LVIF_IMAGE) item.iImage = entry.Icon;
+    return 0;
+  }
   if (msg == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;
@@ -26,14 +41,13 @@ void ListFolder(HWND parent, HINSTANCE instance) {
       SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
   RECT client{};
   GetClientRect(parent, &client);
-  HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_SHAREIMAGELISTS,
+  HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
                               0, 0, client.right / 2, client.bottom, parent, nullptr, instance, nullptr);
   ListView_SetImageList(list, images, LVSIL_SMALL);
   std::map<std::wstring, int> icons;  // by extension
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW(L"*", &found);
   if (search == INVALID_HANDLE_VALUE) return;
-  int index = 0;
   do {
     const std::wstring name = found.cFileName;
     if (name == L"." || name == L"..") continue;
@@ -47,14 +61,10 @@ void ListFolder(HWND parent, HINSTANCE instance) {
                      SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
       icon = icons.emplace(type, info.iIcon).first;
     }
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = index++;
-    item.pszText = found.cFileName;
-    item.iImage = icon->second;
-    ListView_InsertItem(list, &item);
+    entries.push_back({name, icon->second});
   } while (FindNextFileW(search, &found));
   FindClose(search);
+  ListView_SetItemCountEx(list, static_cast<int>(entries.size()), 0);
 }
 }  // namespace
 
