@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchWindow.h"
+
 namespace {
 // The list holds no items of its own: it asks for each shown one, as the viewer's does.
 struct TEntry {
@@ -26,11 +28,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (item.mask & LVIF_IMAGE) item.iImage = entry.Icon;
     return 0;
   }
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return BenchWindowProc(hwnd, msg, wParam, lParam);
 }
 
 void ListFolder(HWND parent, HINSTANCE instance) {
@@ -69,22 +67,5 @@ void ListFolder(HWND parent, HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = L"ListWindow";
-  RegisterClassW(&wc);
-  HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"List", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 600,
-                              400, nullptr, nullptr, instance, nullptr);
-  ListFolder(hwnd, instance);
-  ShowWindow(hwnd, showCommand);
-  UpdateWindow(hwnd);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return 0;
+  return RunBenchWindow(instance, showCommand, L"List", WindowProc, ListFolder);
 }
