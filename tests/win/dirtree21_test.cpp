@@ -460,7 +460,9 @@ TEST_F(DirTree21Test, AMenuReadBeforeItFirstPopsUpHasItsItemsInTheTreesLanguage)
   for (const bool readFirst : {false, true}) {
     SCOPED_TRACE(readFirst ? "read first" : "never read");
     tree->SetLanguage(lnEnglish);
-    if (readFirst) EXPECT_EQ(tree->Menu()->Items().Items(0)->Caption(), "&New Folder");
+    if (readFirst) {
+      EXPECT_EQ(tree->Menu()->Items().Items(0)->Caption(), "&New Folder");
+    }
     tree->SetLanguage(lnGerman);
     EXPECT_EQ(tree->Menu()->Built(), readFirst);
     // Another component's tree language meanwhile changes nothing in this menu's captions.
