@@ -1,0 +1,85 @@
+// The restless user's checks catch what they are for, and every fault it found stays
+// fixed: each kept action list is replayed and must break no invariant.
+#include <gtest/gtest.h>
+
+#include "app/Unit1.h"
+#include "tests/uifuzz/FuzzRandom.h"
+#include "tests/uifuzz/FuzzRunner.h"
+#include "toolkit/Utf.h"
+
+namespace {
+std::optional<TViolation> Replay(const std::vector<std::string>& lines) {
+  const std::vector<TAction> actions = ParseActions(lines);
+  EXPECT_EQ(actions.size(), lines.size()) << "a line did not parse";
+  const TOutcome outcome = RunSequence(actions);
+  if (!outcome.Violation) {
+    EXPECT_EQ(outcome.Actions, static_cast<int>(actions.size()));
+  }
+  return outcome.Violation;
+}
+
+std::string Text(const std::optional<TViolation>& v) { return v ? v->Text : ""; }
+}  // namespace
+
+TEST(UiFuzzActions, EveryDrawnActionReadsBackFromItsLine) {
+  TFuzzRandom rng(7);
+  for (const TAction& a : DrawSequence(rng, 400)) {
+    const std::optional<TAction> back = ParseAction(ActionText(a));
+    ASSERT_TRUE(back) << ActionText(a);
+    EXPECT_EQ(ActionText(*back), ActionText(a));
+  }
+  EXPECT_FALSE(ParseAction("key 99 0 0 yes"));
+  EXPECT_FALSE(ParseAction("hover 1 2 3 yes"));
+  EXPECT_FALSE(ParseAction("click 1 2 3 maybe"));
+}
+
+TEST(UiFuzzActions, ASeedDrawsTheSameSequenceEveryTime) {
+  TFuzzRandom a(SequenceSeed(5, 3)), b(SequenceSeed(5, 3)), c(SequenceSeed(5, 4));
+  std::string first, second, other;
+  for (const TAction& x : DrawSequence(a, 50)) first += ActionText(x) + "\n";
+  for (const TAction& x : DrawSequence(b, 50)) second += ActionText(x) + "\n";
+  for (const TAction& x : DrawSequence(c, 50)) other += ActionText(x) + "\n";
+  EXPECT_EQ(first, second);
+  EXPECT_NE(first, other);
+}
+
+// Each check is broken on purpose behind the window's back; the next action reports it.
+TEST(UiFuzzChecks, EachInvariantCatchesItsBreak) {
+  const TAction harmless = *ParseAction("resize 2 2 0 yes");
+  {
+    TFuzzSession s;
+    DeleteFileW(Widen(s.World().Root() + "crlf.txt").c_str());
+    EXPECT_FALSE(s.Run(harmless));
+    ASSERT_TRUE(s.Violation());
+    EXPECT_EQ(s.Violation()->Invariant, 1) << s.Violation()->Text;
+  }
+  {
+    TFuzzSession s;
+    s.Form().ReadText->SetText("not what was clicked");
+    EXPECT_FALSE(s.Run(harmless));
+    ASSERT_TRUE(s.Violation());
+    EXPECT_EQ(s.Violation()->Invariant, 3) << s.Violation()->Text;
+  }
+  {
+    TFuzzSession s;
+    s.Form().BrowseFiles->SetDirectory(s.World().Root() + "dotted.dir\\");
+    EXPECT_FALSE(s.Run(harmless));
+    ASSERT_TRUE(s.Violation());
+    EXPECT_EQ(s.Violation()->Invariant, 2) << s.Violation()->Text;
+  }
+  {
+    TFuzzSession s;
+    EnableWindow(s.Form().Handle(), FALSE);
+    EXPECT_FALSE(s.Run(*ParseAction("disk 9 0 0 yes")));
+    ASSERT_TRUE(s.Violation());
+    EXPECT_EQ(s.Violation()->Invariant, 4) << s.Violation()->Text;
+  }
+}
+
+TEST(UiFuzzChecks, ConfirmedCommandsAndTheOtherProgramExplainTheirChanges) {
+  // Down to the first file, delete it with a Yes; cut and paste into a folder; the other
+  // program deletes a file while a question is open.
+  EXPECT_EQ(Text(Replay({"key 2 0 1 yes", "key 1 0 1 yes", "key 10 0 1 yes", "key 1 0 1 yes", "key 11 0 1 yes",
+                         "key 2 0 1 yes", "key 4 0 1 yes", "key 13 0 1 yes", "key 10 0 1 then-yes / disk 1 3 0 yes"})),
+            "");
+}
