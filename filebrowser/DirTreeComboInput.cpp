@@ -56,6 +56,7 @@ bool TDqDirTreeCombo28::KeyDown(WORD& key) {
         if (CanFocus()) SetFocus();
         Tree->SetEnabled(false);
         Tree->Hide();
+        Tree->SelectAcceptedNode();
       }
       break;
     case VK_LEFT:
@@ -138,6 +139,7 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (GetCapture() == Tree->Handle()) ReleaseCapture();
         Tree->SetEnabled(false);
         Tree->Hide();
+        Tree->SelectAcceptedNode();
       }
       break;
     case WM_LBUTTONUP: {

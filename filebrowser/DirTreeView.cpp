@@ -183,6 +183,15 @@ void TDqDirTreeView::CloseUp() {
   ReleaseCapture();
   SetEnabled(false);
   Hide();
+  SelectAcceptedNode();
+}
+
+void TDqDirTreeView::SelectAcceptedNode() {
+  if (SelectedPath.empty() || !NodesMade()) return;
+  const TTreeNode node = IsDrivesToken(StripTrailingBackslash(SelectedPath))
+                             ? GetFirstNode()
+                             : FindPathNode(*this, WithTrailingBackslash(SelectedPath));
+  if (node && !(node == Selected())) SetSelected(node);
 }
 
 bool TDqDirTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {

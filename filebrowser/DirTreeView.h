@@ -50,7 +50,11 @@ class TDqDirTreeView : public TCustomTreeView {
   // Turns the selected node into SelectedPath; an empty removable or CD drive sends the
   // selection back to the previous folder.
   void AcceptSelection();
+  // Closes the drop-down; the accepted folder's node is selected again (SelectAcceptedNode).
   void CloseUp();
+  // Where the keys or the pointer moved the selection without a pick is forgotten, so
+  // Enter on the closed box picks nothing new.
+  void SelectAcceptedNode();
 
   // Directory searches made so far: listing a node costs one (none when the linked list's
   // reading of the folder serves), and each folder node one more when it is first shown

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/FolderNodes.h"
@@ -447,3 +448,32 @@ TEST_F(DirTreeComboTest, EmptyRemovableOrCdDriveWarnsAndTheSelectionGoesBack) {
 }
 
 }  // namespace
+
+TEST_F(DirTreeComboTest, ClosingWithoutAPickSelectsTheShownFolderAgain) {
+  dir.MakeDir("A");
+  const std::pair<const char*, std::function<void()>> closings[] = {
+      {"Escape", [&] { Press(VK_ESCAPE); }},
+      {"F4", [&] { Press(VK_F4); }},
+      {"focus to the list", [&] { SetFocus(list->Handle()); }},
+      {"click outside", [&] {
+         SendMessageW(Tree().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(-20, -20));
+         SendMessageW(Tree().Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(-20, -20));
+       }},
+  };
+  for (const auto& [how, close] : closings) {
+    SCOPED_TRACE(how);
+    combo->OpenPath(Path("A"));
+    Press(VK_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    Press(VK_UP);
+    ASSERT_NE(SelectedCaption(), "A");
+    close();
+    ASSERT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(SelectedCaption(), "A");
+    // Enter on the closed box accepts its selection: the folder shown stays.
+    SetFocus(combo->Handle());
+    Press(VK_RETURN);
+    EXPECT_EQ(list->Directory(), Path("A\\"));
+    EXPECT_EQ(combo->Text(), "A");
+  }
+}
