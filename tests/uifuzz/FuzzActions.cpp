@@ -24,8 +24,8 @@ static_assert(std::size(kDiskNames) == static_cast<std::size_t>(TDiskOp::Count))
 TFuzzKey DrawKey(TFuzzRandom& rng) {
   // Up, Down, Home, End, Enter, Backspace, F2, F4, F5, Delete, Shift+Delete, Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+A,
   // Tab, MenuKey, Shift+Down, Left, Right, Ctrl+W, Ctrl+F, Ctrl+B, Ctrl+Alt+B, Ctrl+Alt+R, Ctrl+Alt+F, Ctrl+Alt+D
-  return static_cast<TFuzzKey>(rng.Weighted({6, 8, 2, 2, 4, 4, 6, 2, 4, 4, 4, 3, 3, 5, 2, 3, 3, 2, 1, 1, 2, 2, 2,
-                                             1, 1, 3, 1}));
+  return static_cast<TFuzzKey>(rng.Weighted({6, 8, 2, 2, 4, 4, 6, 2, 4, 5, 5, 3, 3, 5, 2, 3, 3, 2, 1, 1, 2, 2, 2,
+                                             1, 1, 8, 1}));
 }
 }  // namespace
 

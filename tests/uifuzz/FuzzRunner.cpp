@@ -114,6 +114,7 @@ TOutcome RunSequence(const std::vector<TAction>& actions) {
     if (!ok) break;
   }
   outcome.Actions = session.ActionsRun();
+  outcome.Stats = session.Stats();
   if (!outcome.Violation) outcome.Violation = session.Violation();
   return outcome;
 }
@@ -179,6 +180,7 @@ TRunSummary FuzzRun(std::uint32_t seed, double seconds, int maxSequences) {
     const TOutcome outcome = RunSequence(actions);
     ++summary.Sequences;
     summary.Actions += outcome.Actions;
+    summary.Stats += outcome.Stats;
     if (!outcome.Violation) continue;
     ++summary.Violations;
     const TViolation& v = *outcome.Violation;

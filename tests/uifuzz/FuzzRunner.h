@@ -12,6 +12,7 @@
 struct TOutcome {
   std::optional<TViolation> Violation;
   int Actions = 0;
+  TFuzzStats Stats;
 };
 
 // A fresh session runs the actions until the first violation.
@@ -33,6 +34,7 @@ struct TRunSummary {
   int Actions = 0;
   int Violations = 0;
   double Seconds = 0;
+  TFuzzStats Stats;
 };
 // Sequences drawn from the seed until the time or the count runs out, each checked and
 // each failure shortened and printed.

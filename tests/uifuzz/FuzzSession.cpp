@@ -119,8 +119,10 @@ TFuzzSession::~TFuzzSession() {
   ResetScripted();
 }
 
-bool TFuzzSession::InputAllowed() const {
-  return IsWindowEnabled(form_->Handle()) && IsWindowVisible(form_->Handle());
+bool TFuzzSession::InputAllowed() {
+  const bool allowed = IsWindowEnabled(form_->Handle()) && IsWindowVisible(form_->Handle());
+  stats_.Dropped += !allowed;
+  return allowed;
 }
 
 void TFuzzSession::Violate(int invariant, const std::string& text) {
@@ -141,11 +143,15 @@ bool TFuzzSession::Run(const TAction& action) {
   expectedErrors_.clear();
   TDqFilelistView28* list = form_->BrowseFiles;
   startedInside_ = !list->IsDrivesView() && world_.Contains(list->Directory());
-  const bool input = action.Kind == TActKind::Click || action.Kind == TActKind::Key || action.Kind == TActKind::Burst;
-  if (!startedInside_ && input && InputAllowed()) {
+  const TFuzzKey key = static_cast<TFuzzKey>(action.A);
+  const bool changesFiles = action.Kind == TActKind::Key &&
+                            (key == TFuzzKey::F2 || key == TFuzzKey::Delete || key == TFuzzKey::ShiftDelete ||
+                             key == TFuzzKey::CtrlX || key == TFuzzKey::CtrlV);
+  if (!startedInside_ && changesFiles && InputAllowed()) {
     // Outside the tree the user's commands could touch someone else's files: the user
     // picks the tree's folder again instead.
     form_->BrowseDrives->OpenPath(world_.Root());
+    ++stats_.Outside;
   } else {
     Execute(action);
   }
@@ -392,6 +398,7 @@ void TFuzzSession::InstallSeam() {
     CheckOwner(r.Owner, "message box \"" + r.Text + "\"");
     const bool standardError = r.Caption == Application->Title() && (r.Flags & MB_ICONERROR);
     if (standardError) {
+      ++stats_.ErrorBoxes;
       errorBoxes_.push_back(r.Text);
       if (!KnownErrorText(r.Text)) Violate(5, "the error box shows \"" + r.Text + "\"");
     }
@@ -443,6 +450,7 @@ void TFuzzSession::CheckOwner(HWND owner, const std::string& what) {
 int TFuzzSession::Ask(const std::function<int(TAnswer)>& answer) {
   const HWND h = form_->Handle();
   const bool wasEnabled = IsWindowEnabled(h);
+  ++stats_.Questions;
   EnableWindow(h, FALSE);
   if (action_ && action_->Inner && !innerRun_) {
     innerRun_ = true;
@@ -488,11 +496,13 @@ int TFuzzSession::FileOperation(SHFILEOPSTRUCTW& op) {
   if (op.wFunc == FO_DELETE) deleted_.insert(deleted_.end(), from.begin(), from.end());
   if (op.wFunc == FO_MOVE || op.wFunc == FO_RENAME) moved_.insert(moved_.end(), from.begin(), from.end());
   overwritten_.insert(overwritten_.end(), to.begin(), to.end());
+  ++stats_.FileOps;
   op.fFlags &= ~FOF_ALLOWUNDO;  // no recycle bin: it would only fill up
   return RealFileOperation(op);
 }
 
 UINT TFuzzSession::Pick(HMENU menu) {
+  ++stats_.Popups;
   if (popupPick_ <= 0) return 0;
   std::vector<UINT> ids;
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -513,6 +523,7 @@ void TFuzzSession::BeforeFileClick() {
     readerExpected_.clear();
     return;
   }
+  ++stats_.FileClicks;
   // Opened as the reader opens it: another program's writer keeps it out.
   UniqueFile f(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   if (!f) {

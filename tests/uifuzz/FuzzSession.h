@@ -23,6 +23,16 @@ struct TViolation {
   int Action = -1;  // index of the action after which it was seen
 };
 
+// What a run did, to tell a quiet run from an idle one.
+struct TFuzzStats {
+  int Questions = 0, FileOps = 0, ErrorBoxes = 0, FileClicks = 0, Popups = 0, Outside = 0, Dropped = 0;
+  TFuzzStats& operator+=(const TFuzzStats& o) {
+    Questions += o.Questions, FileOps += o.FileOps, ErrorBoxes += o.ErrorBoxes, FileClicks += o.FileClicks;
+    Popups += o.Popups, Outside += o.Outside, Dropped += o.Dropped;
+    return *this;
+  }
+};
+
 class TFuzzSession {
  public:
   TFuzzSession();
@@ -34,12 +44,13 @@ class TFuzzSession {
   bool Run(const TAction& action);
   const std::optional<TViolation>& Violation() const { return violation_; }
   int ActionsRun() const { return actionsRun_; }
+  const TFuzzStats& Stats() const { return stats_; }
   TForm1& Form() { return *form_; }
   TFuzzWorld& World() { return world_; }
 
  private:
   // Input reaches the window only while it is enabled, as the platform's does.
-  bool InputAllowed() const;
+  bool InputAllowed();
   void Execute(const TAction& action);
   void Click(const TAction& action);
   void ReaderMouse(const TAction& action);
@@ -78,6 +89,7 @@ class TFuzzSession {
   int nameCounter_ = 0;
   int actionsRun_ = 0;
   std::optional<TViolation> violation_;
+  TFuzzStats stats_;
 
   TSnapshot baseline_;
   std::string readerExpected_;

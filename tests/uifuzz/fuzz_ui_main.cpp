@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   const TRunSummary s = FuzzRun(seed, seconds, sequences);
   std::printf("seconds=%.1f actions_per_second=%.1f\n", s.Seconds, s.Seconds > 0 ? s.Actions / s.Seconds : 0.0);
+  std::printf("questions=%d file_operations=%d error_boxes=%d file_clicks=%d popups=%d back_in_tree=%d input_refused=%d\n",
+              s.Stats.Questions, s.Stats.FileOps, s.Stats.ErrorBoxes, s.Stats.FileClicks, s.Stats.Popups,
+              s.Stats.Outside, s.Stats.Dropped);
   std::printf("ui_sequences=%d actions=%d violations=%d\n", s.Sequences, s.Actions, s.Violations);
   std::fflush(stdout);
   return s.Violations ? 1 : 0;
