@@ -93,3 +93,9 @@ TEST(UiFuzzFound, ADropDownClosedWithoutAPickKeepsTheShownFolderSelected) {
   EXPECT_EQ(Text(Replay({"dropdown 7 4 0 no", "click 2 0 5 yes"})), "");
   EXPECT_EQ(Text(Replay({"dropdown 1 2 0 yes", "key 15 6 0 yes"})), "");
 }
+
+// A folder another program removed, picked in the drop-down that still listed it: the box
+// named the gone folder while the list stayed where it was.
+TEST(UiFuzzFound, APickOfAGoneFolderLeavesBoxAndListTogether) {
+  EXPECT_EQ(Text(Replay({"dropdown 4 1 0 yes", "burst 2 0 0 yes", "disk 4 52 0 yes", "dropdown 2 0 0 yes"})), "");
+}

@@ -477,3 +477,36 @@ TEST_F(DirTreeComboTest, ClosingWithoutAPickSelectsTheShownFolderAgain) {
     EXPECT_EQ(combo->Text(), "A");
   }
 }
+
+TEST_F(DirTreeComboTest, APickOfAFolderGoneSinceItWasListedKeepsTheShownFolder) {
+  for (const bool byMouse : {false, true}) {
+    SCOPED_TRACE(byMouse);
+    dir.MakeDir("A");
+    dir.MakeDir("B");
+    combo->OpenPath(dir.Path());
+    Press(VK_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    const TTreeNode a = Child(Tree().Selected(), "A");
+    ASSERT_TRUE(a);
+    // Another program removes it without the shell telling anyone.
+    ASSERT_TRUE(RemoveDirectoryW(Widen(Path("A")).c_str()));
+    Tree().SetSelected(a);
+    if (byMouse) {
+      RECT rc{};
+      const HTREEITEM item = a.ItemId();
+      memcpy(&rc, &item, sizeof item);  // the message takes the item in the rectangle
+      SendMessageW(Tree().Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc));
+      const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+      SendMessageW(Tree().Handle(), WM_MOUSEMOVE, 0, at);
+      SendMessageW(Tree().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+      SendMessageW(Tree().Handle(), WM_LBUTTONUP, 0, at);
+    } else {
+      Press(VK_RETURN);
+    }
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(list->Directory(), dir.Path());
+    EXPECT_EQ(WithTrailingBackslash(combo->SelectedPath()), dir.Path());
+    EXPECT_EQ(combo->Text(), ExtractFileName(StripTrailingBackslash(dir.Path())));
+    EXPECT_EQ(NodePathOf(Tree().Selected()) + "\\", dir.Path());
+  }
+}
