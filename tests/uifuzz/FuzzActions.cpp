@@ -24,7 +24,7 @@ static_assert(std::size(kDiskNames) == static_cast<std::size_t>(TDiskOp::Count))
 TFuzzKey DrawKey(TFuzzRandom& rng) {
   // Up, Down, Home, End, Enter, Backspace, F2, F4, F5, Delete, Shift+Delete, Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+A,
   // Tab, MenuKey, Shift+Down, Left, Right, Ctrl+W, Ctrl+F, Ctrl+B, Ctrl+Alt+B, Ctrl+Alt+R, Ctrl+Alt+F, Ctrl+Alt+D
-  return static_cast<TFuzzKey>(rng.Weighted({6, 8, 2, 2, 4, 4, 6, 2, 4, 5, 5, 3, 3, 5, 2, 3, 3, 2, 1, 1, 2, 2, 2,
+  return static_cast<TFuzzKey>(rng.Weighted({6, 8, 2, 2, 4, 4, 6, 2, 4, 5, 5, 3, 3, 5, 2, 3, 3, 2, 1, 1, 2, 2, 4,
                                              1, 1, 8, 1}));
 }
 }  // namespace
@@ -37,7 +37,7 @@ TAction DrawAction(TFuzzRandom& rng, bool inner) {
   static const TActKind kInnerKinds[] = {TActKind::Click, TActKind::Key, TActKind::Disk, TActKind::Notify,
                                          TActKind::Burst};
   a.Kind = inner ? kInnerKinds[rng.Weighted({10, 10, 50, 20, 10})]
-                 : static_cast<TActKind>(rng.Weighted({22, 8, 35, 6, 3, 15, 4, 5}));
+                 : static_cast<TActKind>(rng.Weighted({28, 7, 35, 6, 3, 12, 4, 5}));
   switch (a.Kind) {
     case TActKind::Click:
       a.A = rng.Int(12) - 1;
@@ -52,7 +52,7 @@ TAction DrawAction(TFuzzRandom& rng, bool inner) {
     case TActKind::Key:
       a.A = static_cast<int>(DrawKey(rng));
       a.B = rng.Int(static_cast<int>(TFuzzName::Count));
-      a.C = rng.Weighted({70, 20, 10});
+      a.C = rng.Weighted({50, 40, 10});
       break;
     case TActKind::DropDown:
       a.A = rng.Int(8);

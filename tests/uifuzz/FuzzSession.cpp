@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <set>
 
 #include "app/Unit1.h"
@@ -91,7 +93,7 @@ bool KnownErrorText(const std::string& text) {
 }
 }  // namespace
 
-TFuzzSession::TFuzzSession() {
+TFuzzSession::TFuzzSession() : trace_(std::getenv("SCRIVLET_FUZZ_TRACE") != nullptr) {
   ClearClipboard();
   SetCurrentDirectoryW(Widen(world_.Root()).c_str());
   InstallSeam();
@@ -147,7 +149,12 @@ bool TFuzzSession::Run(const TAction& action) {
   const bool changesFiles = action.Kind == TActKind::Key &&
                             (key == TFuzzKey::F2 || key == TFuzzKey::Delete || key == TFuzzKey::ShiftDelete ||
                              key == TFuzzKey::CtrlX || key == TFuzzKey::CtrlV);
-  if (!startedInside_ && changesFiles && InputAllowed()) {
+  const bool input = action.Kind == TActKind::Click || action.Kind == TActKind::Key ||
+                     action.Kind == TActKind::Burst || action.Kind == TActKind::DropDown;
+  outsideStreak_ = startedInside_ ? 0 : outsideStreak_ + input;
+  // One look around outside the tree, then the user comes back.
+  if (!startedInside_ && (changesFiles || outsideStreak_ > 1) && input && InputAllowed()) {
+    outsideStreak_ = 0;
     // Outside the tree the user's commands could touch someone else's files: the user
     // picks the tree's folder again instead.
     form_->BrowseDrives->OpenPath(world_.Root());
@@ -157,6 +164,13 @@ bool TFuzzSession::Run(const TAction& action) {
   }
   Application->ProcessMessages();
   action_ = nullptr;
+  if (trace_) {
+    std::printf("%-40s list=%s sel=%d focus=%p requests=%zu\n", ActionText(action).c_str(), list->Directory().c_str(),
+                list->Selected(), static_cast<void*>(GetFocus()), seam_->Requests.size());
+    for (std::size_t i = tracedRequests_; i < seam_->Requests.size(); ++i)
+      std::printf("    asked %s: %s\n", seam_->Requests[i].Kind.c_str(), seam_->Requests[i].Text.c_str());
+    tracedRequests_ = seam_->Requests.size();
+  }
   if (!IsWindowEnabled(form_->Handle())) Violate(4, "the main window stays disabled after the action");
   if (action.Kind == TActKind::Disk)
     baseline_ = world_.Snapshot();  // the other program's own work explains itself

@@ -84,12 +84,16 @@ class TFuzzSession {
   bool innerRun_ = false;
   bool startedInside_ = true;
   bool comboMovedClosed_ = false;
+  int outsideStreak_ = 0;
   int popupPick_ = 0;
   int fontCounter_ = 0;
   int nameCounter_ = 0;
   int actionsRun_ = 0;
   std::optional<TViolation> violation_;
   TFuzzStats stats_;
+  // SCRIVLET_FUZZ_TRACE set: each action and each question is printed.
+  const bool trace_;
+  std::size_t tracedRequests_ = 0;
 
   TSnapshot baseline_;
   std::string readerExpected_;
