@@ -77,6 +77,8 @@ class TDqDirTreeCombo28 : public TEdit {
   void ShowPath(const std::string& path);
   // Shows the computer in box and tree ("Drives") without touching the file list.
   void ShowRoot();
+  // After a rebuild: ShowPath, or ShowRoot for the drives token, which ShowPath passes over.
+  void ShowAgain(const std::string& path);
   // Rebuilds the tree; the root stays closed.
   void ResetTree();
   // Opens the drop-down, or closes it when it is open.

@@ -99,7 +99,7 @@ bool TDqDirTreeCombo28::KeyDown(WORD& key) {
       break;
     case VK_F5:
       ResetTreeAfresh();
-      ShowPath(Tree->SelectedPath);
+      ShowAgain(Tree->SelectedPath);
       if (FileList()) FileList()->UpdateFileList();
       break;
     default:

@@ -56,7 +56,7 @@ void TDqFilelistView28::ComboRefresh() {
   if (!dirTreeCombo_) return;
   const std::string path = dirTreeCombo_->Tree->SelectedPath;
   dirTreeCombo_->ResetTree();
-  dirTreeCombo_->ShowPath(path);
+  dirTreeCombo_->ShowAgain(path);
 }
 
 void TDqFilelistView28::ComboCloseTree() {

@@ -99,3 +99,9 @@ TEST(UiFuzzFound, ADropDownClosedWithoutAPickKeepsTheShownFolderSelected) {
 TEST(UiFuzzFound, APickOfAGoneFolderLeavesBoxAndListTogether) {
   EXPECT_EQ(Text(Replay({"dropdown 4 1 0 yes", "burst 2 0 0 yes", "disk 4 52 0 yes", "dropdown 2 0 0 yes"})), "");
 }
+
+// In the drives view a folder notification (or F5) rebuilt the drop-down and left no node
+// selected: "Drives" is no folder to show.
+TEST(UiFuzzFound, TheDrivesViewKeepsTheComputerSelectedThroughARebuild) {
+  EXPECT_EQ(Text(Replay({"dropdown 7 1 0 yes", "burst 2 7 0 yes", "notify 11 1 0 no"})), "");
+}

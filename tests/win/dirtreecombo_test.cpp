@@ -10,6 +10,7 @@
 #include "filebrowser/DirTreeRules.h"
 #include "filebrowser/FolderNodes.h"
 #include "filebrowser/shell/PathRules.h"
+#include "tests/win/support/Keys.h"
 #include "tests/win/support/ScriptedModal.h"
 #include "tests/win/support/TestDrive.h"
 #include "toolkit/Utf.h"
@@ -508,5 +509,33 @@ TEST_F(DirTreeComboTest, APickOfAFolderGoneSinceItWasListedKeepsTheShownFolder) 
     EXPECT_EQ(WithTrailingBackslash(combo->SelectedPath()), dir.Path());
     EXPECT_EQ(combo->Text(), ExtractFileName(StripTrailingBackslash(dir.Path())));
     EXPECT_EQ(NodePathOf(Tree().Selected()) + "\\", dir.Path());
+  }
+}
+
+TEST_F(DirTreeComboTest, TheDrivesViewKeepsTheComputerSelectedThroughARebuild) {
+  const std::string made = dir.Path() + "made";
+  const std::pair<const char*, std::function<void()>> rebuilds[] = {
+      {"folder notification",
+       [&] {
+         CreateDirectoryW(Widen(made).c_str(), nullptr);
+         SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(made).c_str(), nullptr);
+         PumpMessages();
+       }},
+      {"F5 in the box", [&] { Press(VK_F5); }},
+      {"F5 in the list", [&] { PressKey(list->Handle(), VK_F5); }},
+  };
+  for (const auto& [how, rebuild] : rebuilds) {
+    SCOPED_TRACE(how);
+    combo->OpenPath(dir.Path());
+    // The computer's node picked: the list shows the drives.
+    Press(VK_F4);
+    Tree().SetSelected(Tree().GetFirstNode());
+    Press(VK_RETURN);
+    ASSERT_TRUE(list->IsDrivesView());
+    rebuild();
+    EXPECT_TRUE(list->IsDrivesView());
+    EXPECT_EQ(combo->SelectedPath(), "Drives");
+    EXPECT_TRUE(Tree().Selected() == Tree().GetFirstNode());
+    EXPECT_EQ(combo->Text(), Tree().GetFirstNode().Text());
   }
 }
