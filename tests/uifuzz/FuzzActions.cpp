@@ -52,7 +52,7 @@ TAction DrawAction(TFuzzRandom& rng, bool inner) {
     case TActKind::Key:
       a.A = static_cast<int>(DrawKey(rng));
       a.B = rng.Int(static_cast<int>(TFuzzName::Count));
-      a.C = rng.Weighted({50, 40, 10});
+      a.C = rng.Weighted({40, 25, 10, 25});
       break;
     case TActKind::DropDown:
       a.A = rng.Int(8);
@@ -86,6 +86,8 @@ TAction DrawAction(TFuzzRandom& rng, bool inner) {
 
 std::vector<TAction> DrawSequence(TFuzzRandom& rng, int length) {
   std::vector<TAction> actions;
+  // Half the sequences start by showing folders, so the list walks the tree itself.
+  if (rng.Percent(50)) actions.push_back(TAction{TActKind::Key, static_cast<int>(TFuzzKey::CtrlAltF), 0, 0, TAnswer::Yes, {}});
   for (int i = 0; i < length; ++i) actions.push_back(DrawAction(rng));
   return actions;
 }
@@ -145,7 +147,10 @@ std::string Describe(const TAction& action) {
       out << KeyName(static_cast<TFuzzKey>(a));
       if (static_cast<TFuzzKey>(a) == TFuzzKey::F2) out << " typing " << kNameNames[b % 8];
       if (static_cast<TFuzzKey>(a) == TFuzzKey::MenuKey) out << ", pick " << b;
-      out << (action.C == 1 ? " in the list" : action.C == 2 ? " in the reader" : "");
+      out << (action.C == 1   ? " in the list"
+              : action.C == 2 ? " in the reader"
+              : action.C == 3 ? " after a click on list entry " + std::to_string(b)
+                              : std::string());
       break;
     case TActKind::DropDown:
       out << "drop-down, " << a << " down, "

@@ -11,7 +11,8 @@ class TFuzzRandom;
 enum class TActKind {
   Click,        // A: list entry (modulo the count; -1 below the last), B: 0 left, 1 double, 2 right
   Reader,       // A: where, B: 0 left, 1 double, 2 right, 3 drag-select
-  Key,          // A: key (TFuzzKey), B: key's argument, C: 0 focused control, 1 the list, 2 the reader
+  Key,          // A: key (TFuzzKey), B: key's argument, C: 0 focused control, 1 the list, 2 the reader,
+                // 3 the list after a click on entry B
   DropDown,     // A: steps down, B: 0 Enter, 1 click the node, 2 click its button, 3 Escape, 4 left open
   Resize,       // A: width step, B: height step, C: 0 normal, 1 maximised, 2 minimised and back
   Disk,         // another program: A: TDiskOp, B: target, C: bit 0 notify the shell, bit 1 keep the time

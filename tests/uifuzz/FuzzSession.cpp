@@ -164,6 +164,10 @@ bool TFuzzSession::Run(const TAction& action) {
   }
   Application->ProcessMessages();
   action_ = nullptr;
+  // F5 in the list reads the folder again, however its time moved: it lists what is there.
+  if (action.Kind == TActKind::Key && static_cast<TFuzzKey>(action.A) == TFuzzKey::F5 && !action.Inner &&
+      lastKeyTarget_ == list->Handle() && world_.Contains(list->Directory()))
+    CheckListedFiles();
   if (trace_) {
     std::printf("%-40s list=%s sel=%d focus=%p requests=%zu\n", ActionText(action).c_str(), list->Directory().c_str(),
                 list->Selected(), static_cast<void*>(GetFocus()), seam_->Requests.size());
@@ -266,6 +270,10 @@ void TFuzzSession::ReaderMouse(const TAction& action) {
 void TFuzzSession::Key(const TAction& action) {
   if (!InputAllowed()) return;
   HWND target = GetFocus();
+  if (action.C == 3 && IsWindowVisible(form_->BrowseFiles->Handle()) && form_->BrowseFiles->Count() > 0) {
+    ClickListItem(*form_->BrowseFiles, action.B % form_->BrowseFiles->Count());
+    target = form_->BrowseFiles->Handle();
+  }
   if (action.C == 1 && IsWindowVisible(form_->BrowseFiles->Handle())) target = form_->BrowseFiles->Handle();
   if (action.C == 2 && IsWindowVisible(form_->ReadText->Handle())) target = form_->ReadText->Handle();
   if (target != GetFocus()) ::SetFocus(target);
@@ -282,6 +290,7 @@ void TFuzzSession::Key(const TAction& action) {
     return;
   }
   const TKeyStroke stroke = StrokeOf(key);
+  lastKeyTarget_ = target;
   // Up, Left and Right move the closed box's tree selection by design, unseen until a pick.
   if (target == form_->BrowseDrives->Handle() && !form_->BrowseDrives->DroppedDown() &&
       (stroke.Key == VK_UP || stroke.Key == VK_LEFT || stroke.Key == VK_RIGHT))
@@ -599,6 +608,34 @@ void TFuzzSession::CheckViewsAgree() {
     else if (!comboMovedClosed_)
       Violate(2, "the drop-down's selected node is " + nodePath + " while the list holds " + folder);
   }
+}
+
+void TFuzzSession::CheckListedFiles() {
+  TDqFilelistView28* list = form_->BrowseFiles;
+  static const std::set<std::string> kMasked = {"txt", "ini", "sys", "bat", "inf", "htm", "html", "xml", "css", "js",
+                                                "pas", "dpr", "dpk", "inc", "rc",  "bpr", "bpk",  "hpp", "cpp", "h",
+                                                "c",   "ffp", "nfo", "diz", "upl", "log", "csv",  "1st", "lst"};
+  std::set<std::string> listed, onDisk;
+  for (int i = 0; i < list->Count(); ++i)
+    if (list->EntryKind(i) == "file") listed.insert(LowerPath(list->EntryPath(i)));
+  WIN32_FIND_DATAW fd;
+  UniqueFind find(FindFirstFileW(Widen(list->Directory() + "*").c_str(), &fd));
+  if (find) {
+    do {
+      if (fd.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+      const std::string name = Narrow(fd.cFileName);
+      const std::size_t dot = name.rfind('.');
+      if (dot == std::string::npos || !kMasked.count(LowerPath(name.substr(dot + 1)))) continue;
+      onDisk.insert(LowerPath(list->Directory() + name));
+    } while (FindNextFileW(find.get(), &fd));
+  }
+  if (listed == onDisk) return;
+  std::string missing, extra;
+  for (const std::string& p : onDisk)
+    if (!listed.count(p)) missing += " " + FileName(p);
+  for (const std::string& p : listed)
+    if (!onDisk.count(p)) extra += " " + FileName(p);
+  Violate(2, "after F5 the list misses [" + missing + " ] and shows gone [" + extra + " ] in " + list->Directory());
 }
 
 void TFuzzSession::CheckReader() {

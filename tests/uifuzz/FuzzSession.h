@@ -73,6 +73,7 @@ class TFuzzSession {
   void CheckNothingLost();
   void CheckViewsAgree();
   void CheckReader();
+  void CheckListedFiles();
   void Violate(int invariant, const std::string& text);
 
   TTempDir settings_;
@@ -85,6 +86,7 @@ class TFuzzSession {
   bool startedInside_ = true;
   bool comboMovedClosed_ = false;
   int outsideStreak_ = 0;
+  HWND lastKeyTarget_ = nullptr;
   int popupPick_ = 0;
   int fontCounter_ = 0;
   int nameCounter_ = 0;

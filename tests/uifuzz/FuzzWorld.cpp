@@ -205,6 +205,27 @@ std::string TFuzzWorld::FreshName(const std::string& folder, const std::string& 
   }
 }
 
+namespace {
+// A folder's times put back after a change inside it, as some programs and file systems leave them.
+class TFolderTimeKept {
+ public:
+  TFolderTimeKept(const std::string& folder, bool keep) {
+    if (!keep) return;
+    folder_.reset(CreateFileW(W(Without(folder)).c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (folder_) GetFileTime(folder_.get(), &created_, &accessed_, &written_);
+  }
+  ~TFolderTimeKept() {
+    if (folder_) SetFileTime(folder_.get(), &created_, &accessed_, &written_);
+  }
+
+ private:
+  UniqueFile folder_;
+  FILETIME created_{}, accessed_{}, written_{};
+};
+}  // namespace
+
 std::vector<std::string> TFuzzWorld::Work(int op, int target, int flags) {
   const bool tell = flags & 1, keepTime = flags & 2;
   const std::vector<std::string> folders = Folders(), files = Files();
@@ -212,6 +233,9 @@ std::vector<std::string> TFuzzWorld::Work(int op, int target, int flags) {
   const std::string file = files.empty() ? "" : files[static_cast<std::size_t>(target) % files.size()];
   // Folders below the root: the root itself stays.
   const std::string sub = folders.size() > 1 ? folders[1 + static_cast<std::size_t>(target) % (folders.size() - 1)] : "";
+  // The folder whose entries change keeps its time when asked.
+  const TFolderTimeKept kept(op == 0 || op == 3 ? folder : op == 1 || op == 2 ? FolderOf(file) : FolderOf(sub),
+                             keepTime && op <= 5 && !(op == 1 || op == 2 ? file : op >= 4 ? sub : folder).empty());
   switch (op) {
     case 0: {  // create a file
       static const char* const kExts[] = {".txt", ".log", ".ini", ".bin"};
