@@ -105,3 +105,11 @@ TEST(UiFuzzFound, APickOfAGoneFolderLeavesBoxAndListTogether) {
 TEST(UiFuzzFound, TheDrivesViewKeepsTheComputerSelectedThroughARebuild) {
   EXPECT_EQ(Text(Replay({"dropdown 7 1 0 yes", "burst 2 7 0 yes", "notify 11 1 0 no"})), "");
 }
+
+// Not a fault: the listed folder renamed away stays the list's folder after F5, and the
+// rebuilt drop-down has no node for it. The check asked for one.
+TEST(UiFuzzFound, AListedFolderRenamedAwayKeepsTheListThere) {
+  EXPECT_EQ(Text(Replay({"key 25 7 0 yes", "dropdown 4 1 0 yes", "click 10 1 0 no", "disk 5 54 2 no",
+                         "burst 1 2 0 yes"})),
+            "");
+}
