@@ -47,8 +47,8 @@ class TDqDirTreeView : public TCustomTreeView {
   bool HasSubFolders(const std::string& path);
   // Collapses the tree, then selects and opens the nodes along the path (which ends in "\").
   void LocatePath(const std::string& path);
-  // Turns the selected node into SelectedPath; an empty removable or CD drive sends the
-  // selection back to the previous folder.
+  // Turns the selected node into SelectedPath; an empty removable or CD drive, or a folder
+  // gone since it was listed, sends the selection back to the previous folder.
   void AcceptSelection();
   // Closes the drop-down; the accepted folder's node is selected again (SelectAcceptedNode).
   void CloseUp();
