@@ -297,6 +297,13 @@ void TDqDirTreeCombo28::ShowRoot() {
   PathChange(this);
 }
 
+void TDqDirTreeCombo28::ShowAgain(const std::string& path) {
+  if (IsDrivesToken(StripTrailingBackslash(path)))
+    ShowRoot();
+  else
+    ShowPath(path);
+}
+
 void TDqDirTreeCombo28::ResetTreeAfresh() {
   if (fileList_) fileList_->DropFolderReading();
   ResetTree();

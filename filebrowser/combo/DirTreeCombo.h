@@ -78,6 +78,8 @@ class TDqDirTreeCombo28 : public TEdit, public TDirTreeComboLink {
   void ShowPath(const std::string& path) override;
   // Shows the computer in box and tree ("Drives") without touching the file list.
   void ShowRoot() override;
+  // After a rebuild: ShowPath, or ShowRoot for the drives token, which ShowPath passes over.
+  void ShowAgain(const std::string& path) override;
   // Rebuilds the tree; the root stays closed.
   void ResetTree() override;
   // Opens the drop-down, or closes it when it is open.

@@ -62,6 +62,7 @@ bool TDqDirTreeCombo28::KeyDown(WORD& key) {
         if (CanFocus()) SetFocus();
         Tree->SetEnabled(false);
         Tree->Hide();
+        Tree->SelectAcceptedNode();
       }
       break;
     case VK_LEFT:
@@ -104,7 +105,7 @@ bool TDqDirTreeCombo28::KeyDown(WORD& key) {
       break;
     case VK_F5:
       ResetTreeAfresh();
-      ShowPath(Tree->SelectedPath);
+      ShowAgain(Tree->SelectedPath);
       if (FileList()) FileList()->UpdateFileList();
       break;
     default:
@@ -144,6 +145,7 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (GetCapture() == Tree->Handle()) ReleaseCapture();
         Tree->SetEnabled(false);
         Tree->Hide();
+        Tree->SelectAcceptedNode();
       }
       break;
     case WM_LBUTTONUP: {

@@ -31,7 +31,7 @@ bool TDqDirTreeCombo28::ShellNotifyWndProc(UINT msg, WPARAM, LPARAM lParam, LRES
   TLockWindowUpdate lock(Handle());
   ResetTreeAfresh();
   Tree->ExpandRootNode();
-  if (!path.empty()) ShowPath(path);
+  if (!path.empty()) ShowAgain(path);
   if (FileList()) ListInFileList(path);
   return true;
 }

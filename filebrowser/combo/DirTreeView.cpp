@@ -160,20 +160,25 @@ void TDqDirTreeView::AcceptSelection() {
   PreviousPath = WithTrailingBackslash(SelectedPath);
   GetNodePath(selected);
   SelectedPath = selected == GetFirstNode() ? std::string(kDrivesToken) : NodePath;
+  bool refused = false;
   if (selected.Level() == 1) {
     const UINT type = GetDriveTypeW(Widen(SelectedPath).c_str());
     // The box is the combo's question: the drop-down is a window of its own on the desktop.
-    if ((type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && !CheckDriveReady(combo_->Handle(), SelectedPath[0], 1)) {
-      if (IsDrivesToken(StripTrailingBackslash(PreviousPath))) {
-        // "Drives\" names nothing: the computer node is selected again.
-        SetSelected(GetFirstNode());
-        SelectedPath = PreviousPath = kDrivesToken;
-        return;
-      }
-      LocatePath(PreviousPath);
-      SelectedPath = PreviousPath;
+    refused = (type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && !CheckDriveReady(combo_->Handle(), SelectedPath[0], 1);
+  } else if (selected.Level() > 1) {
+    // A folder gone since it was listed names nothing the list could show.
+    refused = !IsExistingFolder(SelectedPath);
+  }
+  if (refused) {
+    if (IsDrivesToken(StripTrailingBackslash(PreviousPath))) {
+      // "Drives\" names nothing: the computer node is selected again.
+      SetSelected(GetFirstNode());
+      SelectedPath = PreviousPath = kDrivesToken;
       return;
     }
+    LocatePath(PreviousPath);
+    SelectedPath = PreviousPath;
+    return;
   }
   PreviousPath = SelectedPath;
 }
@@ -183,6 +188,15 @@ void TDqDirTreeView::CloseUp() {
   ReleaseCapture();
   SetEnabled(false);
   Hide();
+  SelectAcceptedNode();
+}
+
+void TDqDirTreeView::SelectAcceptedNode() {
+  if (SelectedPath.empty() || !NodesMade()) return;
+  const TTreeNode node = IsDrivesToken(StripTrailingBackslash(SelectedPath))
+                             ? GetFirstNode()
+                             : FindPathNode(*this, WithTrailingBackslash(SelectedPath));
+  if (node && !(node == Selected())) SetSelected(node);
 }
 
 bool TDqDirTreeView::NotifyReflect(NMHDR* header, LRESULT& result) {

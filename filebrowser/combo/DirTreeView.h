@@ -47,10 +47,14 @@ class TDqDirTreeView : public TCustomTreeView {
   bool HasSubFolders(const std::string& path);
   // Collapses the tree, then selects and opens the nodes along the path (which ends in "\").
   void LocatePath(const std::string& path);
-  // Turns the selected node into SelectedPath; an empty removable or CD drive sends the
-  // selection back to the previous folder.
+  // Turns the selected node into SelectedPath; an empty removable or CD drive, or a folder
+  // gone since it was listed, sends the selection back to the previous folder.
   void AcceptSelection();
+  // Closes the drop-down; the accepted folder's node is selected again (SelectAcceptedNode).
   void CloseUp();
+  // Where the keys or the pointer moved the selection without a pick is forgotten, so
+  // Enter on the closed box picks nothing new.
+  void SelectAcceptedNode();
 
   // Directory searches made so far: listing a node costs one (none when the linked list's
   // reading of the folder serves), and each folder node one more when it is first shown

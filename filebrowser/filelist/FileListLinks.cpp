@@ -55,7 +55,7 @@ void TDqFilelistView28::ComboRefresh() {
   if (!dirTreeCombo_) return;
   const std::string path = dirTreeCombo_->SelectedPath();
   dirTreeCombo_->ResetTree();
-  dirTreeCombo_->ShowPath(path);
+  dirTreeCombo_->ShowAgain(path);
 }
 
 void TDqFilelistView28::ComboCloseTree() {

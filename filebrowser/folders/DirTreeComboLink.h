@@ -17,6 +17,8 @@ class TDirTreeComboLink {
   virtual void ShowPath(const std::string& path) = 0;
   // Shows the computer in box and tree without touching the list.
   virtual void ShowRoot() = 0;
+  // After a rebuild: ShowPath, or ShowRoot for the drives token.
+  virtual void ShowAgain(const std::string& path) = 0;
   // Rebuilds the drop-down tree.
   virtual void ResetTree() = 0;
   // Opens the drop-down, or closes it when it is open.

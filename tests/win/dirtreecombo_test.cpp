@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "filebrowser/folders/DirTreeRules.h"
 #include "filebrowser/folders/FolderNodes.h"
@@ -463,3 +464,93 @@ TEST_F(DirTreeComboTest, EmptyRemovableOrCdDriveWarnsAndTheSelectionGoesBack) {
 }
 
 }  // namespace
+
+TEST_F(DirTreeComboTest, ClosingWithoutAPickSelectsTheShownFolderAgain) {
+  dir.MakeDir("A");
+  const std::pair<const char*, std::function<void()>> closings[] = {
+      {"Escape", [&] { Press(VK_ESCAPE); }},
+      {"F4", [&] { Press(VK_F4); }},
+      {"focus to the list", [&] { SetFocus(list->Handle()); }},
+      {"click outside", [&] {
+         SendMessageW(Tree().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(-20, -20));
+         SendMessageW(Tree().Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(-20, -20));
+       }},
+  };
+  for (const auto& [how, close] : closings) {
+    SCOPED_TRACE(how);
+    combo->OpenPath(Path("A"));
+    Press(VK_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    Press(VK_UP);
+    ASSERT_NE(SelectedCaption(), "A");
+    close();
+    ASSERT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(SelectedCaption(), "A");
+    // Enter on the closed box accepts its selection: the folder shown stays.
+    SetFocus(combo->Handle());
+    Press(VK_RETURN);
+    EXPECT_EQ(list->Directory(), Path("A\\"));
+    EXPECT_EQ(combo->Text(), "A");
+  }
+}
+
+TEST_F(DirTreeComboTest, APickOfAFolderGoneSinceItWasListedKeepsTheShownFolder) {
+  for (const bool byMouse : {false, true}) {
+    SCOPED_TRACE(byMouse);
+    dir.MakeDir("A");
+    dir.MakeDir("B");
+    combo->OpenPath(dir.Path());
+    Press(VK_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    const TTreeNode a = Child(Tree().Selected(), "A");
+    ASSERT_TRUE(a);
+    // Another program removes it without the shell telling anyone.
+    ASSERT_TRUE(RemoveDirectoryW(Widen(Path("A")).c_str()));
+    Tree().SetSelected(a);
+    if (byMouse) {
+      RECT rc{};
+      const HTREEITEM item = a.ItemId();
+      memcpy(&rc, &item, sizeof item);  // the message takes the item in the rectangle
+      SendMessageW(Tree().Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc));
+      const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+      SendMessageW(Tree().Handle(), WM_MOUSEMOVE, 0, at);
+      SendMessageW(Tree().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+      SendMessageW(Tree().Handle(), WM_LBUTTONUP, 0, at);
+    } else {
+      Press(VK_RETURN);
+    }
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(list->Directory(), dir.Path());
+    EXPECT_EQ(WithTrailingBackslash(combo->SelectedPath()), dir.Path());
+    EXPECT_EQ(combo->Text(), ExtractFileName(StripTrailingBackslash(dir.Path())));
+    EXPECT_EQ(NodePathOf(Tree().Selected()) + "\\", dir.Path());
+  }
+}
+
+TEST_F(DirTreeComboTest, TheDrivesViewKeepsTheComputerSelectedThroughARebuild) {
+  const std::string made = dir.Path() + "made";
+  const std::pair<const char*, std::function<void()>> rebuilds[] = {
+      {"folder notification",
+       [&] {
+         CreateDirectoryW(Widen(made).c_str(), nullptr);
+         SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHW | SHCNF_FLUSH, Widen(made).c_str(), nullptr);
+         PumpMessages();
+       }},
+      {"F5 in the box", [&] { Press(VK_F5); }},
+      {"F5 in the list", [&] { PressKey(list->Handle(), VK_F5); }},
+  };
+  for (const auto& [how, rebuild] : rebuilds) {
+    SCOPED_TRACE(how);
+    combo->OpenPath(dir.Path());
+    // The computer's node picked: the list shows the drives.
+    Press(VK_F4);
+    Tree().SetSelected(Tree().GetFirstNode());
+    Press(VK_RETURN);
+    ASSERT_TRUE(list->IsDrivesView());
+    rebuild();
+    EXPECT_TRUE(list->IsDrivesView());
+    EXPECT_EQ(combo->SelectedPath(), "Drives");
+    EXPECT_TRUE(Tree().Selected() == Tree().GetFirstNode());
+    EXPECT_EQ(combo->Text(), Tree().GetFirstNode().Text());
+  }
+}
