@@ -155,6 +155,8 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_RBUTTONUP:
       return 1;  // no context menu
+    case WM_CONTEXTMENU:
+      return 0;  // nor from the menu key: the edit's own menu would be a modal loop of its own
     case WM_SETCURSOR:
       if (!Application || !Application->CursorOverride()) {
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));

@@ -132,6 +132,32 @@ TEST_F(DirTreeMouseTest, HintNamesTheSelectedPathClicksAreReportedAndNoMenuOpens
   EXPECT_EQ(SendMessageW(combo->Btn->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3)), 1);
 }
 
+bool menuOpened = false;
+
+// Sends `msg` to `window` and tells whether a menu was open a moment later: a timer that
+// fires only inside a menu's own loop notes it and ends the menu.
+bool OpensAMenu(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  menuOpened = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) {
+    menuOpened = true;
+    EndMenu();
+  });
+  SendMessageW(window, msg, wParam, lParam);
+  KillTimer(nullptr, timer);
+  return menuOpened;
+}
+
+TEST_F(DirTreeMouseTest, TheMenuKeyOnTheBoxShowsNoMenuEither) {
+  // What the menu key and Shift+F10 send: no point, the keyboard's menu.
+  EXPECT_FALSE(OpensAMenu(combo->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(combo->Handle()), -1));
+  // The timer does see a menu that opens: a plain edit box's own.
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, form->Handle(), nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(edit);
+  EXPECT_TRUE(OpensAMenu(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), -1));
+  DestroyWindow(edit);
+}
+
 TEST_F(DirTreeMouseTest, FocusLossClosesTheDropDown) {
   combo->DropDown();
   ASSERT_TRUE(combo->DroppedDown());
