@@ -262,10 +262,12 @@ void TFuzzSession::Key(const TAction& action) {
   const TFuzzKey key = static_cast<TFuzzKey>(action.A);
   if (key == TFuzzKey::MenuKey) {
     popupPick_ = action.B;
-    // A control without a menu of ours (the combo's box) gets the platform's own edit
-    // menu, a real modal loop no script answers: the key is not pressed there.
+    // The box must show no menu at all (a stray edit menu would be a modal loop no script
+    // answers, caught as a hang); any other control without a menu of ours is skipped.
+    const HWND box = form_->BrowseDrives->Handle();
+    const bool onBox = target == box || GetParent(target) == box;
     const TControl* control = TControl::FromHandle(target);
-    if (!control || (!control->PopupMenu() && target != form_->Handle())) return;
+    if (!onBox && (!control || (!control->PopupMenu() && target != form_->Handle()))) return;
     // The menu key asks the focused control for its menu at the keyboard's place.
     SendMessageW(target, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(target), MAKELPARAM(-1, -1));
     return;
