@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "tests/win/support/TestFiles.h"
 #include "toolkit/Utf.h"
 
 namespace {
@@ -34,26 +35,6 @@ bool Get(const std::string& path, std::string& bytes) {
   }
   bytes.resize(at);
   return true;
-}
-
-void RemoveTree(const std::wstring& dir) {
-  WIN32_FIND_DATAW fd;
-  UniqueFind find(FindFirstFileW((dir + L"\\*").c_str(), &fd));
-  if (find) {
-    do {
-      const std::wstring name = fd.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring full = dir + L"\\" + name;
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(full);
-      else {
-        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(full.c_str());
-      }
-    } while (FindNextFileW(find.get(), &fd));
-  }
-  find.reset();
-  RemoveDirectoryW(dir.c_str());
 }
 
 void Walk(const std::string& folder, std::vector<std::string>* folders, std::vector<std::string>* files) {
@@ -263,7 +244,7 @@ std::vector<std::string> TFuzzWorld::Work(int op, int target, int flags) {
     }
     case 4:  // delete a folder with everything in it
       if (sub.empty()) return {};
-      RemoveTree(W(Without(sub)));
+      RemoveTree(W(sub));
       if (tell) Tell(SHCNE_RMDIR, sub);
       return {sub};
     case 5: {  // rename a folder

@@ -8,7 +8,6 @@
 #include "toolkit/Handles.h"
 #include "toolkit/Utf.h"
 
-namespace {
 void RemoveTree(const std::wstring& dir) {
   WIN32_FIND_DATAW fd;
   UniqueFind find(FindFirstFileW((dir + L"*").c_str(), &fd));
@@ -32,7 +31,6 @@ void RemoveTree(const std::wstring& dir) {
   find.reset();
   RemoveDirectoryW(dir.c_str());
 }
-}  // namespace
 
 TTempDir::TTempDir() {
   static std::atomic<int> counter{0};

@@ -23,6 +23,10 @@ class TTempDir {
   std::string path_;
 };
 
+// Removes the folder `dir` (with a trailing backslash) and everything in it; a link or
+// junction inside goes itself and is never entered.
+void RemoveTree(const std::wstring& dir);
+
 // Makes `link` a symbolic link to the folder `target`; false when the platform made
 // none that reads as a link (Wine answers success and makes nothing).
 bool MakeFolderLink(const std::string& link, const std::string& target);
