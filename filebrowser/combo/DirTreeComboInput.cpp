@@ -148,6 +148,13 @@ LRESULT TDqDirTreeCombo28::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         Tree->SelectAcceptedNode();
       }
       break;
+    case WM_NCPAINT: {
+      // The edit's frame can be drawn with its inside filled, over the button (a press in
+      // the box redraws the frame): the button draws itself again.
+      const LRESULT r = TEdit::WndProc(msg, wParam, lParam);
+      if (Btn) Btn->Invalidate();
+      return r;
+    }
     case WM_LBUTTONUP: {
       const LRESULT r = TEdit::WndProc(msg, wParam, lParam);
       if (OnClick) OnClick(this);

@@ -3,7 +3,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -156,6 +158,34 @@ TEST_F(DirTreeMouseTest, TheMenuKeyOnTheBoxShowsNoMenuEither) {
   ASSERT_TRUE(edit);
   EXPECT_TRUE(OpensAMenu(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), -1));
   DestroyWindow(edit);
+}
+
+// The button's pixels as the screen shows them, after every pending paint.
+std::vector<COLORREF> ShownPixels(HWND window) {
+  PumpMessages();
+  RECT rc{};
+  GetClientRect(window, &rc);
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(window);
+  for (int y = 0; y < rc.bottom; ++y)
+    for (int x = 0; x < rc.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+TEST_F(DirTreeMouseTest, APressOnTheBoxLeavesTheButtonDrawn) {
+  list->SetFocus();
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const std::vector<COLORREF> drawn = ShownPixels(combo->Btn->Handle());
+  ASSERT_FALSE(drawn.empty());
+  ASSERT_NE(std::count(drawn.begin(), drawn.end(), drawn.front()), static_cast<std::ptrdiff_t>(drawn.size()))
+      << "the button shows a frame and an arrow";
+  for (const UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+    SendMessageW(combo->Handle(), press, MK_LBUTTON, MAKELPARAM(30, 5));
+    SendMessageW(combo->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 5));
+    EXPECT_EQ(ShownPixels(combo->Btn->Handle()), drawn) << (press == WM_LBUTTONDOWN ? "press" : "double click");
+    list->SetFocus();
+  }
 }
 
 TEST_F(DirTreeMouseTest, FocusLossClosesTheDropDown) {
