@@ -192,6 +192,8 @@ class TDqDirTree21 : public TCustomTreeView, public TDirTreeLink {
   bool dragging_ = false;
   // A right click selected its node before the menu showed.
   bool rightClickTaken_ = false;
+  // Where the last right press was, in client coordinates: its node and its menu's place.
+  POINT rightPress_{};
   // A caption edit has begun and not yet ended.
   bool editUnderWay_ = false;
   int probeCount_ = 0;

@@ -46,11 +46,11 @@ bool TDqDirTree21::NotifyReflect(NMHDR* header, LRESULT& result) {
     }
     case NM_RCLICK: {
       // The native tree reports a right click before the press returns: the node under
-      // the pointer is selected first, so the menu is enabled for it.
-      POINT at;
-      GetCursorPos(&at);
-      POINT client = at;
-      ScreenToClient(Handle(), &client);
+      // the press is selected first, so the menu is enabled for it. The press's own point
+      // counts, not the pointer's: it may have moved on while the press waited its turn.
+      const POINT client = rightPress_;
+      POINT at = client;
+      ClientToScreen(Handle(), &at);
       SelectAt(client.x, client.y);
       rightClickTaken_ = true;
       result = TRUE;
@@ -160,6 +160,10 @@ LRESULT TDqDirTree21::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
   }
   switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      rightPress_ = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      return TCustomTreeView::WndProc(msg, wParam, lParam);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       // The menu key and Shift+F10 open the menu below the highlighted node, as a right

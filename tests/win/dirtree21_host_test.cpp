@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "filebrowser/tree/DirTree21.h"
 #include "filebrowser/tree/DirTree21PopUp.h"
@@ -224,6 +225,34 @@ TEST_F(DirTree21HostTest, ARightClickCommandKeepsTheListOnTheClickedFolder) {
   ASSERT_TRUE(tree->ContentsWindow());
   EXPECT_EQ(tree->SelectedPath(), Path("A"));
   EXPECT_EQ(list->Directory(), Path("A\\"));
+}
+
+TEST_F(DirTree21HostTest, ARightClickActsWhereItWasPressedNotWhereThePointerWentSince) {
+  const TTreeNode a = Show("A");
+  POINT pressed = LabelPoint(a);
+  POINT pointer = LabelPoint(Show("B"));
+  ClientToScreen(tree->Handle(), &pressed);
+  ClientToScreen(tree->Handle(), &pointer);
+  // The press on A waited in the queue while the pointer moved on to B.
+  SetCursorPos(pointer.x, pointer.y);
+  PickFromPopups("Cu&t");
+  POINT client = pressed;
+  ScreenToClient(tree->Handle(), &client);
+  auto rightClick = [&] {
+    PostMessageW(tree->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    SendMessageW(tree->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
+  };
+  rightClick();
+  EXPECT_EQ(tree->SelectedPath(), Path("A"));
+  EXPECT_EQ(list->Directory(), Path("A\\"));
+  EXPECT_EQ(tree->SourcePath, Path("A"));
+  // The menu opens where it opens when the pointer stays on A.
+  SetCursorPos(pressed.x, pressed.y);
+  rightClick();
+  const std::vector<POINT>& menus = Scripted().PopupPoints;
+  ASSERT_EQ(menus.size(), 2u);
+  EXPECT_EQ(menus[0].x, menus[1].x);
+  EXPECT_EQ(menus[0].y, menus[1].y);
 }
 
 TEST_F(DirTree21HostTest, TheEndOfAnEditAsTheTreeReportsItRenamesOnlyANewName) {
