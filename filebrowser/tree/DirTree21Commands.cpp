@@ -254,6 +254,8 @@ void TDqDirTree21::PasteFolder() {
       if (RunFileOperation(Handle(), FileOpCodes[op], source, target)) {
         Rebuild();
         ShowPath(target);
+        // The list shows where the folder went, read afresh: no shell notice need follow.
+        ListIn(target, true);
       } else {
         ErrorBox(Handle(), Msg(TStringKey::MsgFileOpFailed));
       }

@@ -119,6 +119,11 @@ TEST_F(DirTree21HostTest, CutOrCopyKeepsItsFolderThroughAClickElsewhere) {
     EXPECT_EQ(Exists(Path("A")), !row.moved) << row.command;
     EXPECT_TRUE(Exists(Path("B"))) << row.command;
     EXPECT_FALSE(Exists(Path("C\\B"))) << row.command;
+    // The list shows C as it now is.
+    EXPECT_EQ(list->Directory(), Path("C\\")) << row.command;
+    bool listed = false;
+    for (int i = 0; i < list->Count(); ++i) listed = listed || list->ItemCaption(i) == "A";
+    EXPECT_TRUE(listed) << row.command;
     if (row.moved) {
       ASSERT_TRUE(MoveFileW(Widen(Path("C\\A")).c_str(), Widen(Path("A")).c_str()));
     }
